@@ -1,0 +1,168 @@
+#include "resource_install.h"
+
+#include "atomic_file.h"
+
+#include <QFile>
+#include <QResource>
+
+#include <cstring>
+
+namespace orvanta {
+
+ResourceLibrary::ResourceLibrary(QString root)
+    : root_(std::move(root)) {
+    while (root_.size() > 2 && root_.endsWith(u'/'))
+        root_.chop(1);
+}
+
+QString ResourceLibrary::bundledRoot() {
+    return QStringLiteral(":/orvanta");
+}
+
+QString ResourceLibrary::pathOf(int number) const {
+    return root_ + u'/' + QString::number(number);
+}
+
+bool ResourceLibrary::contains(int number) const {
+    return QFile::exists(pathOf(number));
+}
+
+std::optional<QByteArray> ResourceLibrary::bytes(int number) const {
+    QFile file(pathOf(number));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool RegisterResourceBundle(const QString& rccPath) {
+    return QResource::registerResource(rccPath);
+}
+
+quint32 InstallResource(const ResourceLibrary& library, int number, const QString& type,
+                        const QString& targetPath) {
+    if (type != QLatin1String("CUSTOM"))
+        return kUnknownResourceType;
+    const auto bytes = library.bytes(number);
+    if (!bytes)
+        return kResourceNotFound;
+    const atomic_file::WriteResult written = atomic_file::write(targetPath, *bytes);
+    return written.ok() ? kInstallOk : static_cast<quint32>(written.error);
+}
+
+QString InstallErrorText(quint32 error) {
+    switch (error) {
+    case kInstallOk:
+        return QStringLiteral("no error");
+    case kResourceNotFound:
+        return QStringLiteral("the program does not hold this resource");
+    case kUnknownResourceType:
+        return QStringLiteral("unknown resource type");
+    default:
+        return QString::fromLocal8Bit(strerror(static_cast<int>(error)));
+    }
+}
+
+const std::array<InterfacePicture, 89>& InterfacePictures() {
+    static const std::array<InterfacePicture, 89> pictures = {{
+        {1, "about_off.bmp"},
+        {2, "about_on.bmp"},
+        {3, "about_pressed.bmp"},
+        {4, "back_disabled.bmp"},
+        {5, "back_off.bmp"},
+        {6, "back_on.bmp"},
+        {7, "back_pressed.bmp"},
+        {8, "close_off.bmp"},
+        {9, "close_on.bmp"},
+        {10, "close_pressed.bmp"},
+        {11, "forward_disabled.bmp"},
+        {12, "forward_off.bmp"},
+        {13, "forward_on.bmp"},
+        {14, "forward_pressed.bmp"},
+        {15, "home_off.bmp"},
+        {16, "home_on.bmp"},
+        {17, "home_pressed.bmp"},
+        {18, "mark_disabled.bmp"},
+        {19, "mark_off.bmp"},
+        {20, "mark_on.bmp"},
+        {21, "mark_pressed.bmp"},
+        {22, "print_off.bmp"},
+        {23, "print_on.bmp"},
+        {24, "print_pressed.bmp"},
+        {25, "report_off.bmp"},
+        {26, "report_on.bmp"},
+        {27, "report_pressed.bmp"},
+        {28, "save_disabled.bmp"},
+        {29, "save_off.bmp"},
+        {30, "save_on.bmp"},
+        {31, "save_pressed.bmp"},
+        {32, "setup_off.bmp"},
+        {33, "setup_on.bmp"},
+        {34, "setup_pressed.bmp"},
+        {35, "trash_off.bmp"},
+        {36, "trash_on.bmp"},
+        {37, "trash_pressed.bmp"},
+        {41, "tabs_back_off.bmp"},
+        {42, "tabs_back_on.bmp"},
+        {43, "tabs_front_off.bmp"},
+        {44, "tabs_front_on.bmp"},
+        {45, "border_bot.bmp"},
+        {46, "border_left.bmp"},
+        {47, "border_left_corners.bmp"},
+        {48, "border_right.bmp"},
+        {49, "border_right_corners.bmp"},
+        {50, "border_top_center.bmp"},
+        {51, "border_top_left.bmp"},
+        {52, "border_top_right.bmp"},
+        {53, "border_white_top_center.bmp"},
+        {54, "border_white_top_left.bmp"},
+        {55, "border_white_top_right.bmp"},
+        {56, "prog_blue_close.bmp"},
+        {57, "prog_blue_max.bmp"},
+        {58, "prog_blue_min.bmp"},
+        {59, "prog_blue_norm.bmp"},
+        {60, "prog_blueoff_close.bmp"},
+        {61, "prog_blueoff_max.bmp"},
+        {62, "prog_blueoff_min.bmp"},
+        {63, "prog_blueoff_norm.bmp"},
+        {64, "prog_white_close.bmp"},
+        {65, "prog_white_max.bmp"},
+        {66, "prog_white_min.bmp"},
+        {67, "prog_white_norm.bmp"},
+        {68, "loadbutton_on.bmp"},
+        {69, "loadbutton_off.bmp"},
+        {70, "button_off.bmp"},
+        {71, "button_on.bmp"},
+        {72, "button_pressed.bmp"},
+        {73, "bottombg1.bmp"},
+        {74, "bottombg2.bmp"},
+        {75, "bottombg3.bmp"},
+        {76, "bottombg4.bmp"},
+        {77, "columnhead1.bmp"},
+        {78, "columnhead2.bmp"},
+        {79, "progressbar.bmp"},
+        {80, "statusgrabber.bmp"},
+        {81, "bullet.bmp"},
+        {82, "Handle.bmp"},
+        {83, "pen.bmp"},
+        {84, "bar.bmp"},
+        {85, "OVicon.ico"},
+        {86, "pencil.ico"},
+        {87, "hand.ico"},
+        {88, "info_mark.gif"},
+        {89, "Logo.gif"},
+        {90, "instruction.gif"},
+        {91, "Border_bot_left.gif"},
+        {92, "Border_bot_right.gif"},
+    }};
+    return pictures;
+}
+
+QString PictureFileName(int number) {
+    for (const InterfacePicture& picture : InterfacePictures()) {
+        if (picture.number == number)
+            return QString::fromLatin1(picture.fileName);
+    }
+    return {};
+}
+
+} // namespace orvanta
