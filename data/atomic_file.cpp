@@ -65,7 +65,7 @@ bool isTemporaryFileName(const QString& fileName) {
     return pattern.match(fileName).hasMatch();
 }
 
-WriteResult write(const QString& path, const QByteArray& bytes) {
+WriteResult write(const QString& path, const QByteArray& bytes, Sync sync) {
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(info.absolutePath());
@@ -87,7 +87,7 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
         return abandon(QStringLiteral("Cannot set the permissions of"));
     if (!writeAll(fd, bytes.constData(), bytes.size()))
         return abandon(QStringLiteral("Cannot write"));
-    if (::fsync(fd) != 0)
+    if (sync == Sync::Durable && ::fsync(fd) != 0)
         return abandon(QStringLiteral("Cannot flush"));
     if (::close(fd) != 0) {
         const int error = errno;
@@ -99,7 +99,8 @@ WriteResult write(const QString& path, const QByteArray& bytes) {
         ::unlink(temp.constData());
         return failure(error, QStringLiteral("Cannot replace"), path);
     }
-    syncFolder(folder);
+    if (sync == Sync::Durable)
+        syncFolder(folder);
     return {};
 }
 

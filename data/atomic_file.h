@@ -20,7 +20,12 @@ struct WriteResult {
     bool ok() const { return error == 0; }
 };
 
-WriteResult write(const QString& path, const QByteArray& bytes);
+// How far a write goes to make the new bytes survive a power cut. Both kinds
+// replace the target atomically; only Durable waits for the disk, which costs
+// milliseconds per file and is needed for the pupil's data alone.
+enum class Sync { Durable, Scratch };
+
+WriteResult write(const QString& path, const QByteArray& bytes, Sync sync = Sync::Durable);
 
 // Removes temporary files that a save interrupted by a crash left in `folder`.
 // Returns how many were removed.

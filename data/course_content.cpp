@@ -16,7 +16,8 @@ class ScratchTable {
 public:
     ScratchTable(const ResourceLibrary& library, int resource, QString path)
         : path_(std::move(path))
-        , error_(InstallResource(library, resource, QStringLiteral("CUSTOM"), path_)) {}
+        , error_(InstallResource(library, resource, QStringLiteral("CUSTOM"), path_,
+                                 InstallKind::Scratch)) {}
     ~ScratchTable() { QFile::remove(path_); }
     ScratchTable(const ScratchTable&) = delete;
     ScratchTable& operator=(const ScratchTable&) = delete;

@@ -39,13 +39,15 @@ bool RegisterResourceBundle(const QString& rccPath) {
 }
 
 quint32 InstallResource(const ResourceLibrary& library, int number, const QString& type,
-                        const QString& targetPath) {
+                        const QString& targetPath, InstallKind kind) {
     if (type != QLatin1String("CUSTOM"))
         return kUnknownResourceType;
     const auto bytes = library.bytes(number);
     if (!bytes)
         return kResourceNotFound;
-    const atomic_file::WriteResult written = atomic_file::write(targetPath, *bytes);
+    const atomic_file::WriteResult written = atomic_file::write(
+        targetPath, *bytes,
+        kind == InstallKind::Durable ? atomic_file::Sync::Durable : atomic_file::Sync::Scratch);
     return written.ok() ? kInstallOk : static_cast<quint32>(written.error);
 }
 

@@ -62,9 +62,11 @@ inline constexpr quint32 kUnknownResourceType = 1002;
 // through a temporary file renamed over the target, so a failure never leaves
 // a half-written target. Returns 0, or a non-zero error number (an errno of
 // the file system, kResourceNotFound, kUnknownResourceType); creates no file
-// on failure and shows nothing.
+// on failure and shows nothing. Progress files need Durable; pictures, scratch
+// tables and page files, which are written again whenever needed, use Scratch.
+enum class InstallKind { Durable, Scratch };
 quint32 InstallResource(const ResourceLibrary& library, int number, const QString& type,
-                        const QString& targetPath);
+                        const QString& targetPath, InstallKind kind = InstallKind::Durable);
 
 // Readable text of an InstallResource error number.
 QString InstallErrorText(quint32 error);
