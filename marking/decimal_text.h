@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Decimal numbers written as text, read exactly.
+//
+// One fixed syntax, the same on every machine and in every locale: optional
+// surrounding blanks (spaces or tabs), an optional sign "+" or "-", then
+// digits 0-9 with at most one decimal separator, and at least one digit in
+// all ("15360", " -3 ", ".5", "2.", "15360.00"). No thousands separators, no
+// exponent, no other digits or words. The value is kept as its digit strings,
+// so any length of digits compares exactly and nothing is rounded.
+namespace orvanta {
+
+struct DecimalText {
+    bool negative = false;  // never set for zero
+    QString integerDigits;  // no leading zeros; "0" for a value below 1
+    QString fractionDigits; // no trailing zeros; empty for a whole number
+
+    // Shortest text of the value with "." as separator: "-115.5", "0", "0.5".
+    QString canonical() const;
+    bool isZero() const { return integerDigits == u"0" && fractionDigits.isEmpty(); }
+    friend bool operator==(const DecimalText&, const DecimalText&) = default;
+};
+
+enum class DecimalSeparators {
+    PointOnly,    // the number rule of the judge: "." alone
+    PointOrComma, // stored percentages: "." as written, "," from a comma locale
+};
+
+// The value of `text`, or nothing when it does not follow the syntax above.
+std::optional<DecimalText>
+ParseDecimalText(QStringView text, DecimalSeparators separators = DecimalSeparators::PointOnly);
+
+} // namespace orvanta
