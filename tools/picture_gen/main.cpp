@@ -1,0 +1,74 @@
+// orvanta-picture-gen: draws the interface pictures into a folder, one file
+// per picture named by its resource number.
+//
+//   orvanta-picture-gen OUTPUT_FOLDER [--contact-sheet FILE.png] [--scale N] [--mockup FILE.png]
+//
+// The two optional pictures are for looking at the design; they are drawn
+// from the files just written.
+#include "tools/picture_gen/picture_set.h"
+#include "tools/picture_gen/preview.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+int Usage() {
+    QTextStream(stderr)
+        << "usage: orvanta-picture-gen OUTPUT_FOLDER [--contact-sheet FILE.png] [--scale N]"
+           " [--mockup FILE.png]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Drawing needs fonts but never a display.
+    std::vector<char*> args(argv, argv + argc);
+    char platformOption[] = "-platform";
+    char offscreen[] = "offscreen";
+    args.insert(args.begin() + 1, {platformOption, offscreen});
+    int qtArgc = int(args.size());
+    QGuiApplication app(qtArgc, args.data());
+
+    QStringList rest = app.arguments().mid(1);
+    if (rest.isEmpty() || rest.first().startsWith(QLatin1Char('-')))
+        return Usage();
+    const QString folder = rest.takeFirst();
+    QString contactSheet;
+    QString mockup;
+    int scale = 2; // of the contact sheet
+    while (!rest.isEmpty()) {
+        const QString option = rest.takeFirst();
+        if (rest.isEmpty())
+            return Usage();
+        if (option == QLatin1String("--contact-sheet"))
+            contactSheet = rest.takeFirst();
+        else if (option == QLatin1String("--scale"))
+            scale = std::clamp(rest.takeFirst().toInt(), 1, 16);
+        else if (option == QLatin1String("--mockup"))
+            mockup = rest.takeFirst();
+        else
+            return Usage();
+    }
+
+    const QString error = orvanta::pictures::WritePictures(folder);
+    if (!error.isEmpty()) {
+        QTextStream(stderr) << "orvanta-picture-gen: " << error << '\n';
+        return 1;
+    }
+    if (!contactSheet.isEmpty() &&
+        !orvanta::pictures::ContactSheet(folder, scale).save(contactSheet, "PNG")) {
+        QTextStream(stderr) << "orvanta-picture-gen: cannot write " << contactSheet << '\n';
+        return 1;
+    }
+    if (!mockup.isEmpty() && !orvanta::pictures::FrameMockup(folder).save(mockup, "PNG")) {
+        QTextStream(stderr) << "orvanta-picture-gen: cannot write " << mockup << '\n';
+        return 1;
+    }
+    return 0;
+}
