@@ -4,6 +4,7 @@
 #include "page_check.h"
 #include "picture_check.h"
 #include "record_text.h"
+#include "self_judge.h"
 
 #include "data/record_file.h"
 
@@ -144,6 +145,8 @@ public:
             }
         }
         report_.counts.questions = static_cast<int>(pageOwner_.size());
+        for (const PaperContent& paper : report_.papers)
+            report_.problems.append(SelfJudgeProblems(paper));
         // Problems of whole files first, then paper by paper and question by
         // question, in the order found where these agree.
         std::stable_sort(report_.problems.begin(), report_.problems.end(),

@@ -6,12 +6,9 @@
 
 // The forms an answer key must have for its part's type letter, so that the
 // answer the key stands for is judged right. The course check reports these
-// faults to the course author; the answer judge validates its keys with the
-// same function, so the two never disagree about what a well-formed key is.
+// faults to the course author. Numbers, alternatives and groups are read with
+// the judge's own functions, so the two never disagree about them.
 namespace orvanta {
-
-// How far back the judge looks for the head of an answer group.
-inline constexpr int kGroupLookBack = 20;
 
 struct KeyFormFault {
     int part = 0; // 0-based index into the lists passed
@@ -31,7 +28,7 @@ struct KeyFormFault {
 //   G        the head of an answer group: an alternatives key as for M, with
 //            at least as many different alternatives as the group has parts;
 //            or a key of one space " " continuing the group of the nearest
-//            earlier part that is not " ", at most kGroupLookBack parts back
+//            earlier part that is not " ", at most 20 parts back
 // A key of one space belongs only to a G part. Letters other than these are
 // left alone (the caller reports them). Returns the faults in part order.
 QList<KeyFormFault> CheckKeyForms(const QStringList& keys, const QStringList& types);

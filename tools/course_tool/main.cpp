@@ -1,10 +1,12 @@
 // orvanta-course: checks and exports the course that the program carries.
 #include "course_check.h"
 #include "course_export.h"
+#include "judge_command.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QTextStream>
 
 #include <functional>
@@ -163,6 +165,40 @@ int runExport(const QStringList& arguments, Streams& io) {
     return result.ok() ? kSuccess : kFailed;
 }
 
+// ---- judge ----------------------------------------------------------------
+
+int runJudge(const QStringList& arguments, Streams& io) {
+    QMap<QString, QString> values;
+    const QStringList names = {QStringLiteral("--types"), QStringLiteral("--keys"),
+                               QStringLiteral("--answers")};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        if (!names.contains(name))
+            return usageError(io, QStringLiteral("judge does not take \"%1\".").arg(argument));
+        if (equals >= 0)
+            values[name] = argument.mid(equals + 1);
+        else if (i + 1 < arguments.size())
+            values[name] = arguments.at(++i);
+        else
+            return usageError(io, QStringLiteral("%1 needs a value.").arg(name));
+    }
+    for (const QString& name : names) {
+        if (!values.contains(name))
+            return usageError(io, QStringLiteral("judge needs %1.").arg(name));
+    }
+    const JudgeOutput output =
+        JudgeFields(values.value(names[0]), values.value(names[1]), values.value(names[2]));
+    if (!output.ok()) {
+        io.err << "orvanta-course: " << output.error << '\n';
+        return kFailed;
+    }
+    for (const QString& line : output.lines)
+        io.out << line << '\n';
+    return kSuccess;
+}
+
 const QList<Command>& commands() {
     static const QList<Command> list = {
         {QStringLiteral("check"), QStringLiteral("[--course DIR] [--skip-pictures] [--all]"),
@@ -186,6 +222,18 @@ const QList<Command>& commands() {
              "DIR/85), byte for byte as the program installs it. DIR is made when missing;\n"
              "files of the same names are replaced, other files are left alone.\n"),
          runExport},
+        {QStringLiteral("judge"), QStringLiteral("--types T --keys K --answers A"),
+         QStringLiteral("judge the parts of one question as the program would"),
+         QStringLiteral(
+             "Judges the parts of one question, each list given as record fields joined\n"
+             "with \">\" exactly as in the course tables, for example\n\n"
+             "  orvanta-course judge --types \"G>G>G\" --keys \";woodlouse;earthworm> > \" \\\n"
+             "                       --answers \"Earthworm>woodlouse>woodlouse\"\n\n"
+             "and prints one line per part: right, wrong or none, a tab, and the part's\n"
+             "model answer (what a second take shows for it; empty when the rule gives\n"
+             "none). Exit status 0 when it judged, 1 when a key cannot be judged, 2 for\n"
+             "bad arguments.\n"),
+         runJudge},
     };
     return list;
 }
