@@ -1,0 +1,76 @@
+#include "home_page_rules.h"
+
+#include "marking/score.h"
+
+namespace orvanta {
+
+namespace {
+
+constexpr qint64 kSecondTakeLimitTenths = 990; // above 99 percent nothing is left to try
+
+} // namespace
+
+bool TopicRowVisible(int row, int topicCount) {
+    return row >= 1 && row <= topicCount && row <= kMaxTopics;
+}
+
+std::optional<int> TopicOfFirstIndex(int firstIndex) {
+    if (firstIndex < 1 || (firstIndex - 1) % kPapersPerTopic != 0)
+        return std::nullopt;
+    const int topic = TopicOfPaperIndex(firstIndex);
+    if (topic > kMaxTopics)
+        return std::nullopt;
+    return topic;
+}
+
+std::optional<int> TopicOfFirstIndexText(const QString& topicCount) {
+    bool ok = false;
+    const int index = topicCount.toInt(&ok);
+    return ok ? TopicOfFirstIndex(index) : std::nullopt;
+}
+
+QString PaperButton::toolTip() const {
+    return take == 1 ? QStringLiteral("Load paper %1").arg(paper)
+                     : QStringLiteral("Try paper %1 again").arg(paper);
+}
+
+std::optional<PaperRequest> OpenPaper(int topicFirstIndex, int offset, int take) {
+    if (!TopicOfFirstIndex(topicFirstIndex) || offset < 0 || offset >= kPapersPerTopic ||
+        (take != 1 && take != 2))
+        return std::nullopt;
+    return PaperRequest{PaperNumber(topicFirstIndex + offset), take};
+}
+
+std::optional<PaperRequest> OpenPaper(int topicFirstIndex, const PaperButton& button) {
+    return OpenPaper(topicFirstIndex, button.offset(), button.take);
+}
+
+int ScoreLabelLeft(const QString& score, int percentColumnLeft) {
+    return score.isEmpty() ? percentColumnLeft
+                           : percentColumnLeft - kScoreLabelWidth - kScoreToPercentGap;
+}
+
+bool SecondTakeButtonVisible(const QString& firstScore) {
+    const std::optional<qint64> tenths = ParsePercentageTenths(firstScore);
+    return tenths && *tenths <= kSecondTakeLimitTenths;
+}
+
+PaperList LayOutPaperList(const SubjectData& subject, int topicFirstIndex, int percentColumnLeft) {
+    PaperList list;
+    list.heading = subject.topicName((topicFirstIndex + kPapersPerTopic - 1) / kPapersPerTopic);
+    for (int k = 0; k < kPapersPerTopic; ++k) {
+        PaperBlock& block = list.papers[k];
+        block.paperIndex = topicFirstIndex + k;
+        block.paperNumber = PaperNumber(block.paperIndex);
+        block.firstScore = subject.firstScore(block.paperIndex);
+        block.secondScore = subject.secondScore(block.paperIndex);
+        block.firstScoreLeft = ScoreLabelLeft(block.firstScore, percentColumnLeft);
+        block.secondScoreLeft = ScoreLabelLeft(block.secondScore, percentColumnLeft);
+        block.firstPercentShown = !block.firstScore.isEmpty();
+        block.secondPercentShown = !block.secondScore.isEmpty();
+        block.secondTakeButtonShown = SecondTakeButtonVisible(block.firstScore);
+    }
+    return list;
+}
+
+} // namespace orvanta
