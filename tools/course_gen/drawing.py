@@ -307,7 +307,10 @@ def triangle_area(base, height, apex_at, unit="cm"):
     c.line(ax, y0 - height * scale, ax, y0, stroke=RED, width=2, dash="6 5")
     c.polyline([(ax, y0 - 12), (ax + 12, y0 - 12), (ax + 12, y0)], stroke=RED, width=1.5)
     _dimension(c, x0 + base * scale, y0, x0, y0, "%d %s" % (base, unit), offset=20)
-    c.text(ax + 10, y0 - height * scale / 2, "%d %s" % (height, unit), size=16, weight="bold", anchor="start")
+    # The height's label goes on the roomier side of the dashed line.
+    roomy_left = apex_at > base / 2
+    c.text(ax - 8 if roomy_left else ax + 8, y0 - height * scale / 2, "%d %s" % (height, unit), size=16, weight="bold",
+           anchor="end" if roomy_left else "start")
     return c.picture("A triangle with its base and height marked")
 
 

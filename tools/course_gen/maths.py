@@ -1367,10 +1367,11 @@ def duration(ctx):
         stem = para("A bus left the station at %s and arrived at the beach at %s. How many minutes did the journey take?"
                     % (clock_text(start), clock_text(start + length)))
         return single(stem, key_number(length), "N", unit="minutes", kind="duration")
+    start = rng.randint(13 * 12, 17 * 12) * 5  # an afternoon, as the question says
     length = rng.randint(3, 11) * 5
     (name, she, _, her) = person(rng)
     task = rng.choice(["homework", "piano practice", "painting", "reading", "baking"])
-    pic = drawing.two_clocks(divmod(start // 1 % (12 * 60), 60), divmod((start + length) % (12 * 60), 60))
+    pic = drawing.two_clocks(divmod(start % (12 * 60), 60), divmod((start + length) % (12 * 60), 60))
     stem = para("The clocks show when %s started and finished %s %s one afternoon. How many minutes did it take?"
                 % (name, her, task)) + figure(0)
     return single(stem, key_number(length), "N", unit="minutes", pictures=[pic], kind="duration")

@@ -28,14 +28,15 @@ text-align:center;font-weight:bold;color:ACCENT;line-height:1.25}
 color:ACCENT;font-weight:bold;text-align:center;line-height:24px;margin-right:8px;font-size:15px}
 .passage{background:#fff;border:1px solid #e3e6ef;border-radius:10px;padding:8px 14px;
 margin:0 0 12px;line-height:2}
-.words{background:#fff;border:2px dashed #c8cede;border-radius:10px;padding:6px 12px;
-margin:0 0 12px;text-align:center;word-spacing:14px}
+.words{background:#fff;border:2px dashed #c8cede;border-radius:10px;padding:4px 8px;
+margin:0 0 12px;text-align:center}
+.w{display:inline-block;white-space:nowrap;margin:2px 5px;padding:0 8px;border-radius:8px;background:SOFT;font-weight:bold}
 .fig{text-align:center;margin:4px 0 12px}
 .fig img{max-width:100%;height:auto}
 table.data{border-collapse:collapse;margin:4px auto 12px;background:#fff}
 table.data td,table.data th{border:1px solid #c8cede;padding:3px 12px;text-align:center}
 table.data th{background:SOFT}
-u{text-decoration-color:ACCENT;text-decoration-thickness:2px}
+u{text-decoration-color:ACCENT;text-decoration-thickness:2px;text-decoration-skip-ink:none}
 """
 
 SOFT = {"English": "#e6edfb", "Mathematics": "#e0f3ec", "Science": "#fbeadb"}
@@ -89,7 +90,8 @@ def passage(content):
 
 
 def word_box(words):
-    return '<div class="words">%s</div>' % " ".join("<b>%s</b>" % esc(w) for w in words)
+    """A box of words to choose from; each entry (even of several words) is one chip."""
+    return '<div class="words">%s</div>' % " ".join('<span class="w">%s</span>' % esc(w) for w in words)
 
 
 def figure(index):

@@ -458,9 +458,11 @@ def insect_label(ctx, size):
     order = rng.sample(names, 3)
     labels = {name: "(%s)" % "abc"[i] for i, name in enumerate(order)}
     pic = sd.insect(labels)
-    body = para("The drawing shows an insect.") + figure(0) + part(0, "Name the body parts labelled (a), (b) and (c). "
-                                                                     "Use the words in the box.") + word_box(sorted(names))
+    body = para("The drawing shows an insect.") + figure(0) + para(
+        "Name the body parts labelled (a), (b) and (c). Use the words in the box.") + word_box(sorted(names))
     parts = [Part(name, "T") for name in order]
+    if size == 3:
+        body += answer_line(None, form="Write one word in each answer box.")
     if size == 4:
         body += part(3, "How many legs does an insect have?") + answer_line(3, "legs")
         parts.append(Part("6", "N"))
@@ -491,13 +493,17 @@ def life_cycle_label(ctx, size):
     return question(body, [Part(s, "T") for s in stages], [pic], kind="life cycle")
 
 
+PLURAL_JOBS = {"lungs": "They take in oxygen from the air we breathe",
+               "blood vessels": "They carry blood to all parts of the body"}
+
+
 def organs_match(ctx, size):
     rng = ctx.rng
     chosen = rng.sample(bank.ORGANS, size)
     body = para("Which part of the body does each job? Use the words in the box.") + word_box(sorted(o[0] for o in chosen))
     parts = []
     for i, (organ, _, job) in enumerate(chosen):
-        body += part(i, "It %s." % esc(job))
+        body += part(i, "%s." % esc(PLURAL_JOBS.get(organ, "It " + job)))
         parts.append(Part(organ, "T"))
     return question(body, parts, kind="organs")
 

@@ -46,16 +46,16 @@ SOLIDS = ["ice", "wood", "salt", "a stone", "a pencil", "sugar", "sand", "an iro
 LIQUIDS = ["water", "milk", "cooking oil", "orange juice", "vinegar", "honey", "shampoo"]
 GASES = ["air", "oxygen", "carbon dioxide", "steam", "water vapour", "the gas in a balloon"]
 
-# (organ, system, job)
+# (organ, system, job as said of one part: "it takes in ...")
 ORGANS = [
     ("heart", "circulatory system", "pumps blood around the body"),
-    ("lungs", "respiratory system", "take in oxygen from the air we breathe"),
+    ("lungs", "respiratory system", "takes in oxygen from the air we breathe"),
     ("stomach", "digestive system", "mixes food with digestive juices"),
     ("small intestine", "digestive system", "takes digested food into the blood"),
     ("large intestine", "digestive system", "takes in water from undigested food"),
     ("skull", "skeletal system", "protects the brain"),
     ("ribcage", "skeletal system", "protects the heart and lungs"),
-    ("blood vessels", "circulatory system", "carry blood to all parts of the body"),
+    ("blood vessels", "circulatory system", "carries blood to all parts of the body"),
     ("windpipe", "respiratory system", "carries air to the lungs"),
     ("mouth", "digestive system", "breaks food into smaller pieces with the teeth"),
 ]
