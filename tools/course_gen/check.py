@@ -35,7 +35,7 @@ MAX_PARTS_PER_PAPER, MAX_PARTS_PER_QUESTION = 80, 20
 
 KEY_FORMS = {
     "Q": re.compile(r"[1-4]"),
-    "N": re.compile(r"-?\d+(\.\d+)?"),
+    "N": re.compile(r"\d+(\.\d+)?"),
     "F": re.compile(r"\d+/\d+"),
     "X": re.compile(r"\d+ \d+/\d+"),
     "R": re.compile(r"\d+(:\d+)+"),

@@ -9,7 +9,7 @@ from fractions import Fraction
 import drawing
 from model import Exhausted, Part, Question
 from names import person, two_people
-from page import answer_line, esc, figure, fraction, instruction, label, options, para, part, table
+from page import answer_line, esc, figure, fraction, instruction, options, para, part
 
 SUBJECT = "Mathematics"
 TOPICS = ["Whole Numbers", "Fractions", "Decimals", "Ratio and Percentage",
@@ -1025,9 +1025,10 @@ def decimal_number_line(ctx):
 def shopping_problem(ctx):
     rng = ctx.rng
     (name, she, _, her) = person(rng)
-    items = [("pen", "pens"), ("notebook", "notebooks"), ("apple", "apples"), ("juice box", "juice boxes"), ("muffin", "muffins")]
-    one, many = rng.choice(items)
-    price = Decimal(rng.randint(35, 480)) / 100 // Decimal("0.05") * Decimal("0.05")
+    # (what, cheapest and dearest price in cents)
+    items = [("pens", 45, 250), ("notebooks", 120, 480), ("apples", 30, 95), ("juice boxes", 80, 220), ("muffins", 110, 320)]
+    many, low, high = rng.choice(items)
+    price = Decimal(rng.randint(low // 5, high // 5) * 5) / 100
     count = rng.randint(2, 6)
     extra_price = Decimal(rng.randint(100, 900)) / 100 // Decimal("0.05") * Decimal("0.05")
     total = price * count + extra_price
@@ -1456,7 +1457,7 @@ def parcel_problem(ctx):
 def journey_problem(ctx):
     rng = ctx.rng
     start = rng.randint(6 * 12, 10 * 12) * 5
-    first, second = rng.randint(6, 20) * 5, rng.randint(6, 20) * 5
+    first, second = rng.randint(1, 5) * 5, rng.randint(6, 20) * 5  # a short walk, a longer ride
     stop = rng.choice([10, 15, 20, 25, 30])
     (name, she, _, her) = person(rng)
     body = para("%s left home at %s. %s walked for %d minutes to the station, waited %d minutes, "

@@ -33,9 +33,6 @@ margin:0 0 12px;text-align:center}
 .w{display:inline-block;white-space:nowrap;margin:2px 5px;padding:0 8px;border-radius:8px;background:SOFT;font-weight:bold}
 .fig{text-align:center;margin:4px 0 12px}
 .fig img{max-width:100%;height:auto}
-table.data{border-collapse:collapse;margin:4px auto 12px;background:#fff}
-table.data td,table.data th{border:1px solid #c8cede;padding:3px 12px;text-align:center}
-table.data th{background:SOFT}
 u{text-decoration-color:ACCENT;text-decoration-thickness:2px;text-decoration-skip-ink:none}
 """
 
@@ -96,12 +93,6 @@ def word_box(words):
 
 def figure(index):
     return '<div class="fig">%s</div>' % picture_marker(index)
-
-
-def table(header, rows):
-    head = "".join("<th>%s</th>" % esc(str(h)) for h in header)
-    body = "".join("<tr>%s</tr>" % "".join("<td>%s</td>" % esc(str(c)) for c in row) for row in rows)
-    return '<table class="data"><tr>%s</tr>%s</table>' % (head, body)
 
 
 def marks_text(marks):

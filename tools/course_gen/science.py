@@ -5,7 +5,7 @@ import science_bank as bank
 import science_drawings as sd
 from drawing import measuring_cylinder
 from model import Exhausted, Part, Question
-from page import answer_line, esc, figure, instruction, options, para, part, table, word_box
+from page import answer_line, esc, figure, instruction, options, para, part, word_box
 
 SUBJECT = "Science"
 TOPICS = ["Living Things", "Plants", "Life Cycles and the Body", "Materials and Matter",
@@ -280,7 +280,7 @@ def number_answer(ctx, topic):
     pool = [n for n in bank.NUMBERS if n[0] == topic]
     if topic in (4, 5) and (not pool or rng.random() < 0.6):
         if topic == 5:
-            value = rng.randint(-4, 22) * 2
+            value = rng.randint(0, 22) * 2  # number keys stay unsigned
             pic = sd.thermometer(value)
             body = para("What temperature does the thermometer show?") + figure(0) + answer_line(None, "&deg;C")
             return question(body, [Part(str(value), "N")], [pic], kind="thermometer")

@@ -2,9 +2,8 @@
 circuits, magnets, a thermometer, a food chain and a shadow. Labels (a), (b), ...
 point at the parts the question asks about."""
 
-import math
 
-from drawing import BLUE, BLUE_SOFT, GREEN, GREY, INK, ORANGE, PAPER, RED, YELLOW, Canvas, polar
+from drawing import BLUE, BLUE_SOFT, GREY, INK, ORANGE, PAPER, RED, YELLOW, Canvas, polar
 
 LEAF = "#5cb85c"
 LEAF_DARK = "#3d8b3d"
