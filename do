@@ -75,6 +75,11 @@ run)
     configure_and_build
     web_engine_env
     say "Starting Orvanta Practice"
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting on a virtual display (Xvfb), where nothing shows."
+        echo "Run ./do run from a desktop session to see the program; Ctrl+C stops it."
+        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/orvanta-practice" "$@"
+    fi
     exec "$build/bin/orvanta-practice" "$@"
     ;;
 test)
