@@ -1,58 +1,33 @@
-// Orvanta Practice: start-up.
-#include "data/data_startup.h"
+// Orvanta Practice: shows the main window, whose loading is the start-up.
+#include "data/app_folder.h"
+#include "data/resource_install.h"
+#include "main_window/contents.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QApplication>
+#include <QMessageBox>
 
 using namespace orvanta;
 
-namespace {
-
-void printReport(const StartUpReport& report, const AppFolder& folder) {
-    QTextStream out(stdout);
-    out << "Application folder: " << folder.path() << '\n';
-    if (report.staleFilesRemoved > 0)
-        out << "Removed " << report.staleFilesRemoved << " unfinished save(s) of an earlier run\n";
-    out << "Pictures installed in " << folder.graphicsFolder() << ": " << report.picturesInstalled
-        << '\n';
-    const CourseDescription& course = report.course;
-    if (!course.title.isEmpty())
-        out << "Course: " << course.title << " (code " << course.code << ")\n";
-    for (int s = 1; s <= kSubjectCount; ++s) {
-        const SubjectInfo& subject = course.subject(s);
-        if (!subject.present())
-            continue;
-        out << "  " << subject.name << ": " << subject.topicCount << " topics, "
-            << subject.paperCount << " papers (" << subject.topicNames.join(", ") << ")\n";
-        const auto& created = report.createdFiles[s - 1];
-        if (created.isEmpty()) {
-            out << "    progress files present\n";
-            continue;
-        }
-        QStringList names;
-        for (ProgressFile file : created)
-            names << ProgressFileName(file, s, course.code);
-        out << "    created " << names.join(", ") << '\n';
-    }
-    for (const QString& problem : report.problems)
-        out << "Problem: " << problem << '\n';
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The practice window's web engine needs contexts shared before the
+    // application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Practice"));
 
     const QString bundle = QCoreApplication::applicationDirPath() + QStringLiteral("/orvanta.rcc");
     if (!RegisterResourceBundle(bundle)) {
-        QTextStream(stderr) << "The course bundle " << bundle << " is missing or damaged.\n";
+        // Without the bundle there are no pictures for the program's own pop-up.
+        QMessageBox::critical(nullptr, QStringLiteral("Orvanta Practice"),
+                              QStringLiteral("The course file \"%1\" is missing or damaged. "
+                                             "Please install the program again.")
+                                  .arg(bundle));
         return 1;
     }
-    const AppFolder folder = AppFolder::fromEnvironment();
-    const StartUpReport report =
-        RunDataStartUp(ResourceLibrary(ResourceLibrary::bundledRoot()), folder);
-    printReport(report, folder);
-    return report.course.presentSubjectCount() > 0 ? 0 : 1;
+
+    Contents contents(ResourceLibrary(ResourceLibrary::bundledRoot()), AppFolder::fromEnvironment(),
+                      nullptr);
+    contents.show();
+    return app.exec();
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+namespace orvanta {
+
+// A label the pupil clicks: the topic rows of the Home page and the web link
+// of the About page. clicked() fires on a left-button release over the label
+// after a press on it and, when the label has the keyboard focus (reached
+// with Tab), on Space, Enter or Return. The focused label shows a dotted
+// focus rectangle.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool leftDown_ = false;
+};
+
+} // namespace orvanta

@@ -1,0 +1,567 @@
+#include "contents.h"
+
+#include "data/progress_store.h"
+#include "data/record_file.h"
+#include "main_window/about_page.h"
+#include "main_window/click_label.h"
+#include "main_window/erase_page.h"
+#include "main_window/home_page.h"
+#include "main_window/page_style.h"
+#include "main_window/tab_strip_rules.h"
+#include "main_window/toolbar_rules.h"
+#include "ui_frame/picture_box.h"
+#include "ui_frame/skinned_frame.h"
+#include "ui_frame/ui_font.h"
+#include "ui_frame/units.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+namespace orvanta {
+
+using page_style::twipsRect;
+
+namespace {
+
+// The window's place and size, twips.
+constexpr int kWindowLeft = 60;
+constexpr int kWindowTop = 60;
+constexpr int kWindowWidth = 6070;
+constexpr int kWindowHeight = 7380;
+
+// The tab strip, pixels of the window (its coordinates are pixels once it
+// has been cut to its outline).
+constexpr int kStripTop = 60;
+constexpr int kStripHeight = 51;
+constexpr QSize kTabFallback(100, 27);
+
+// Toolbar buttons in the strip, twips.
+constexpr int kToolbarLeft = 120;
+constexpr int kToolbarPitch = 780;
+constexpr int kToolbarTop = 45;
+constexpr int kToolbarCaptionTop = 450;
+constexpr int kToolbarCaptionHeight = 210;
+constexpr QSize kToolbarFallback(44, 45);
+
+const QString kNoticeTitle = QStringLiteral("Orvanta");
+
+// The toolbar strip (`ScnTabBG`): the window's face with a line across its
+// width just above its bottom edge.
+class TabStripBackground : public QWidget {
+public:
+    explicit TabStripBackground(QWidget* parent)
+        : QWidget(parent) {
+        setObjectName(QStringLiteral("ScnTabBG"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), page_style::kFace);
+        // 10 twips above the bottom edge, on the pixel grid.
+        const int lineY = height() - 1 - twipsToPixels(10);
+        painter.fillRect(0, lineY, width(), 1, page_style::kStripLine);
+    }
+};
+
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* launcher,
+                   CursorReader cursor, QWidget* parent)
+    : QWidget(parent)
+    , library_(std::move(library))
+    , folder_(std::move(folder))
+    , launcher_(launcher)
+    , startUp_(RunDataStartUp(library_, folder_))
+    , skin_{std::make_shared<PictureSource>(folder_.graphicsFolder()), std::move(cursor)}
+    , popUps_(skin_, PopUpResponse)
+    , webLink_(WebLinkShell::system()) {
+    setObjectName(QStringLiteral("Contents"));
+    setAttribute(Qt::WA_QuitOnClose);
+    setPalette(QPalette(page_style::kFace));
+    setAutoFillBackground(true);
+    for (const QString& problem : startUp_.problems)
+        pendingNotices_.append(readableError(problem));
+
+    frame_ = new SkinnedFrame(this, FrameKind::MainWindow, skin_);
+    frame_->setIconPicture(QStringLiteral("OVicon.ico"));
+    setWindowIcon(QIcon(folder_.graphicsFile(QStringLiteral("OVicon.ico"))));
+    ContentsFocus = frame_->focusField();
+    connect(frame_, &SkinnedFrame::hoverTick, this, &Contents::onHoverTick);
+    connect(frame_, &SkinnedFrame::closeClicked, this, &Contents::CloseProgram);
+
+    // Placed in twips; the frame lays itself out and cuts the outline at the
+    // resize, and from here on the window's own lengths are pixels.
+    setGeometry(twipsRect(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight));
+
+    createTabs();
+    ScnTabBG = new TabStripBackground(this);
+    ScnTabBG->setGeometry(kTabStripLeft, kStripTop, width() - 2 * kTabStripLeft, kStripHeight);
+    createToolbar();
+    createPages();
+
+    setCaptions();
+    placeTabs();
+    selectFirstSubject();
+
+    // The window itself holds the focus at first, so that no control shows
+    // a focus rectangle until the pupil presses Tab.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus(Qt::OtherFocusReason);
+}
+
+Contents::~Contents() = default;
+
+void Contents::createTabs() {
+    for (int i = 0; i < 4; ++i) {
+        auto* tab = new PictureButton(skin_.pictures, this);
+        tab->setObjectName(QStringLiteral("Tab") + twoDigits(i + 1));
+        tab->setFallbackSize(kTabFallback);
+        tab->setPicture(QStringLiteral("tabs_back_off.bmp"));
+        tab->setFocusPolicy(Qt::TabFocus);
+        QLabel* caption = tab->setCaption(QString());
+        caption->setObjectName(tab->objectName() + QStringLiteral("lbl"));
+        caption->setFont(uiFont(9));
+        setTextColour(caption, QPalette::WindowText, page_style::kInk);
+        connect(tab, &PictureButton::clicked, this, [this, i] { TabClick(i + 1); });
+        Tab[i] = tab;
+        Tablbl[i] = caption;
+    }
+}
+
+void Contents::createToolbar() {
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
+        auto* button = new PictureButton(skin_.pictures, ScnTabBG);
+        button->setObjectName(QStringLiteral("ToolBar") + twoDigits(i + 1));
+        button->setFallbackSize(kToolbarFallback);
+        button->move(twipsToPixels(kToolbarLeft + i * kToolbarPitch), twipsToPixels(kToolbarTop));
+        button->setFocusPolicy(Qt::TabFocus);
+
+        // The caption lies on the lower part of the picture, under its
+        // pictogram; a click on it is a click on the button.
+        auto* caption = new QLabel(button);
+        caption->setObjectName(QStringLiteral("lblTB") + twoDigits(i + 1));
+        caption->setFont(uiFont(8));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+        caption->setGeometry(0, twipsToPixels(kToolbarCaptionTop), kToolbarFallback.width(),
+                             twipsToPixels(kToolbarCaptionHeight));
+        setTextColour(caption, QPalette::WindowText, page_style::kInk);
+
+        connect(button, &PictureButton::pressed, this,
+                [this] { txtPressTrack = QStringLiteral("1"); });
+        connect(button, &PictureButton::released, this,
+                [this] { txtPressTrack = QStringLiteral("0"); });
+        connect(button, &PictureButton::clicked, this, [this, i] { ToolbarClick(i + 1); });
+        ToolBar[i] = button;
+        lblTB[i] = caption;
+        UpdateToolbarButton(i + 1, QPoint(-1, -1));
+    }
+}
+
+void Contents::createPages() {
+    Body_Home = new HomePage(skin_.pictures, this);
+    connect(Body_Home, &HomePage::topicClicked, this, &Contents::TopicClick);
+    connect(Body_Home, &HomePage::paperClicked, this, [this](int paper, int take) {
+        OpenPaper(PaperButton{paper, take}.offset(), take);
+    });
+
+    Body_About = new AboutPage(skin_.pictures, this);
+    connect(Body_About, &AboutPage::linkClicked, this, &Contents::OpenHomePage);
+
+    Body_Trash = new ErasePage(skin_.pictures, this);
+    connect(Body_Trash, &ErasePage::eraseConfirmed, this, &Contents::eraseResults);
+
+    Body_Report = new QWidget(this);
+    Body_Report->setObjectName(QStringLiteral("Body_Report"));
+
+    for (QWidget* page : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_About),
+                          static_cast<QWidget*>(Body_Trash), Body_Report}) {
+        page->setGeometry(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height(), ScnTabBG->width(),
+                          height() - ScnTabBG->y() - ScnTabBG->height() -
+                              frame_->geometry().bottom.height());
+        page->hide();
+    }
+    Body_Home->show();
+}
+
+void Contents::setCaptions() {
+    const CourseDescription& c = course();
+    for (int s = 1; s <= kSubjectCount; ++s) {
+        const QString& name = c.subject(s).name;
+        const QString tip = QStringLiteral("Load ") + name + QStringLiteral(" Module");
+        Tablbl[s - 1]->setText(name);
+        Tab[s - 1]->setToolTip(tip);
+        Tablbl[s - 1]->setToolTip(tip);
+    }
+    Tablbl[3]->setText(QStringLiteral("Help"));
+    Tab[3]->setToolTip(QStringLiteral("Help"));
+    Tablbl[3]->setToolTip(QStringLiteral("Help"));
+    frame_->setTitle(c.title);
+    Body_About->setCourseTitle(c.title);
+    lblCOD = c.code;
+}
+
+void Contents::placeTabs() {
+    std::array<bool, 3> present{};
+    for (int s = 1; s <= kSubjectCount; ++s)
+        present[s - 1] = course().subject(s).present();
+    const std::array<int, 4> lefts = TabLefts(present, Tab[0]->width(), ScnTabBG->x());
+    for (int i = 0; i < 4; ++i)
+        Tab[i]->move(lefts[i], TabTop(ScnTabBG->y(), Tab[i]->height(), false));
+    // Out of sight, and out of the keyboard's reach as well.
+    for (int s = 0; s < kSubjectCount; ++s)
+        Tab[s]->setVisible(present[s]);
+    // Keyboard order: the tabs, the toolbar, then the page.
+    for (int i = 0; i + 1 < 4; ++i)
+        setTabOrder(Tab[i], Tab[i + 1]);
+    setTabOrder(Tab[3], ToolBar[0]);
+    for (int i = 0; i + 1 < 4; ++i)
+        setTabOrder(ToolBar[i], ToolBar[i + 1]);
+}
+
+void Contents::selectFirstSubject() {
+    const int first = course().firstPresentSubject();
+    if (first == 0) {
+        // No subject to practise (the course could not be read): the Help
+        // tab, whose About page still names the program, is all there is.
+        TabClick(kHelpTab);
+        return;
+    }
+    LChose = QString::number(first);
+    txtTabPos = LChose;
+    // The tab click sets txtToolBarPos "1", txtReportPos "1" and loads the
+    // subject through ShowPage, which leaves TopicCount "1" (topic 1 is
+    // clicked): loading it a second time here would only read the same file
+    // again.
+    TabClick(first);
+}
+
+PracticeEnvironment Contents::practiceEnvironment() const {
+    return PracticeEnvironment{library_, folder_, skin_};
+}
+
+PaperHandOver Contents::paperHandOver() const {
+    PaperHandOver paper;
+    paper.subject = LChose.toInt();
+    paper.courseCode = lblCOD;
+    paper.topicFirstIndex = TopicCount.toInt();
+    paper.paperCount = TtPapersCon.toInt();
+    paper.paperNumber = PaperNum.toInt();
+    paper.take = TakeNum.toInt();
+    paper.topicName = Body_Home->SubH1->text();
+    return paper;
+}
+
+// --- Home page -------------------------------------------------------------
+
+void Contents::LoadSubject(const QString& subjectField, const QString& codeField) {
+    const int subject = subjectField.toInt();
+    const ProgressStore store(library_, folder_, codeField);
+    try {
+        if (std::optional<SubjectData> data = LoadSubjectData(course(), store, subject)) {
+            subject_ = std::move(*data);
+            subjectReadable_ = true;
+        }
+    } catch (const RecordFileError& e) {
+        // The topics are known from the course; the scores are not, so the
+        // paper list stays hidden until the file can be read again.
+        const SubjectInfo& info = course().subject(subject);
+        subject_ = SubjectData{};
+        subject_.subject = subject;
+        subject_.name = info.name;
+        subject_.topicCount = info.topicCount;
+        subject_.paperCount = info.paperCount;
+        subject_.topicNames = info.topicNames;
+        subjectReadable_ = false;
+        tellPupil(QStringLiteral("Your results in %1 could not be read. %2")
+                      .arg(info.name, readableError(e.message())));
+    }
+    TtPapersCon = QString::number(subject_.paperCount);
+    for (int row = 1; row <= kMaxTopics; ++row) {
+        Body_Home->setTopicName(row, subject_.topicName(row));
+        SetTopicRowVisible(row, Body_Home->Topic[row - 1], Body_Home->Bullet[row - 1]);
+    }
+    if (RefreshLog == QLatin1String("off"))
+        TopicClick(1);
+}
+
+void Contents::SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet) {
+    const bool visible = TopicRowVisible(row, subject_.topicCount);
+    topic->setVisible(visible);
+    bullet->setVisible(visible);
+}
+
+void Contents::TopicClick(int topic) {
+    const int firstIndex = FirstPaperIndexOfTopic(topic);
+    TopicCount = QString::number(firstIndex);
+    TopicChoosing(firstIndex);
+    Topicbuttoncolour(Body_Home->Topic.at(topic - 1));
+}
+
+void Contents::TopicChoosing(int firstIndex) {
+    paperList_ = orvanta::LayOutPaperList(subject_, firstIndex, HomePage::kPercentColumnLeft);
+    LayOutPaperList();
+}
+
+void Contents::LayOutPaperList() {
+    Body_Home->showPaperList(paperList_, subjectReadable_);
+}
+
+void Contents::Topicbuttoncolour(ClickLabel* chosen) {
+    const QColor highlightText = QApplication::palette().color(QPalette::HighlightedText);
+    for (ClickLabel* topic : Body_Home->Topic) {
+        QPalette palette = topic->palette();
+        const bool isChosen = topic == chosen;
+        palette.setColor(QPalette::Window, isChosen ? QColor(128, 128, 128) : highlightText);
+        palette.setColor(QPalette::WindowText, isChosen ? highlightText : QColor(Qt::black));
+        topic->setPalette(palette);
+    }
+}
+
+void Contents::OpenPaper(int offset, int take) {
+    const std::optional<PaperRequest> request =
+        orvanta::OpenPaper(TopicCount.toInt(), offset, take);
+    if (!request)
+        return;
+    PaperNum = QString::number(request->paperNumber);
+    TakeNum = QString::number(request->take);
+    if (!launcher_) {
+        tellPupil(QStringLiteral("Papers cannot be opened: this copy of the program has no "
+                                 "practice window."));
+        return;
+    }
+    // The launcher unloads an open practice window without saving first.
+    launcher_->OpenPaper(paperHandOver());
+}
+
+void Contents::RefreshContents() {
+    // A practice window unloading while the program closes: nothing to show.
+    if (closing_)
+        return;
+    RefreshLog = QStringLiteral("on");
+    LoadSubject(LChose, lblCOD);
+    if (const std::optional<int> topic = TopicOfFirstIndexText(TopicCount))
+        TopicClick(*topic);
+    RefreshLog = QStringLiteral("off");
+}
+
+// --- Tabs, toolbar and pages -----------------------------------------------
+
+void Contents::TabClick(int tab) {
+    if (tab < 1 || tab > 4 || (tab != kHelpTab && !course().subject(tab).present()))
+        return;
+    txtTabPos = QString::number(tab);
+    txtToolBarPos = QStringLiteral("1");
+    txtReportPos = QStringLiteral("1");
+    RaiseTab(tab);
+    if (tab != kHelpTab)
+        LChose = QString::number(tab);
+    // The toolbar changes its set at once rather than at the next tick.
+    const QPoint cursor = skin_.cursor();
+    for (int button = 1; button <= kToolbarButtonCount; ++button)
+        UpdateToolbarButton(button, cursor);
+    for (int t = 1; t <= 4; ++t)
+        UpdateTabPicture(t, cursor);
+    ShowPage();
+}
+
+void Contents::RaiseTab(int tab) {
+    for (int i = 3; i >= 0; --i)
+        Tab[i]->raise();
+    ScnTabBG->raise();
+    PictureButton* chosen = Tab.at(tab - 1);
+    chosen->raise();
+    for (int i = 0; i < 4; ++i) {
+        const bool isChosen = Tab[i] == chosen;
+        Tab[i]->move(Tab[i]->x(), TabTop(ScnTabBG->y(), Tab[i]->height(), isChosen));
+        Tablbl[i]->setFont(uiFont(9, isChosen));
+    }
+}
+
+void Contents::ToolbarClick(int button) {
+    txtToolBarPos = QString::number(button);
+    ShowPage();
+}
+
+void Contents::ShowPage() {
+    switch (ShowPageCommand(txtTabPos, txtToolBarPos)) {
+    case PageCommand::LoadHome:
+        LoadSubject(LChose, lblCOD);
+        placePage(Body_Home);
+        break;
+    case PageCommand::ShowReport:
+        BuildReport();
+        break;
+    case PageCommand::PrintResults:
+        PrintResults();
+        break;
+    case PageCommand::CloseProgram:
+        CloseProgram();
+        break;
+    case PageCommand::ShowAbout:
+        placePage(Body_About);
+        break;
+    case PageCommand::ShowTrash:
+        placePage(Body_Trash);
+        Body_Trash->setState(ErasePage::State::Offer);
+        break;
+    case PageCommand::PrintSetup:
+        PrintSetup();
+        break;
+    case PageCommand::Nothing:
+        break;
+    }
+}
+
+void Contents::placePage(QWidget* page) {
+    page->move(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height());
+    page->show();
+    page->raise();
+    // The pages underneath are hidden as well as covered, so that the
+    // keyboard cannot reach their controls.
+    for (QWidget* other : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_About),
+                           static_cast<QWidget*>(Body_Trash), Body_Report}) {
+        if (other != page)
+            other->hide();
+    }
+}
+
+void Contents::UpdateTabPicture(int tab, const QPoint& cursor) {
+    PictureButton* control = Tab.at(tab - 1);
+    const bool front = txtTabPos == QString::number(tab);
+    const bool under = isUnderCursor(control, cursor);
+    control->setPicture(QStringLiteral("tabs_%1_%2.bmp")
+                            .arg(front ? QLatin1String("front") : QLatin1String("back"),
+                                 under ? QLatin1String("on") : QLatin1String("off")));
+}
+
+void Contents::UpdateToolbarButton(int button, const QPoint& cursor) {
+    PictureButton* control = ToolBar.at(button - 1);
+    QLabel* caption = lblTB.at(button - 1);
+    const std::optional<ToolbarEntry> entry =
+        ToolbarEntryFor(txtTabPos == QString::number(kHelpTab), button);
+    control->setVisible(entry.has_value());
+    if (!entry)
+        return;
+    caption->setText(entry->caption);
+    control->setToolTip(entry->toolTip);
+    caption->setToolTip(entry->toolTip);
+    control->setPictures(
+        ButtonPictures{entry->offPicture, entry->onPicture, entry->pressedPicture, {}});
+    control->updateLook(cursor, txtPressTrack == QLatin1String("1"));
+    caption->resize(control->width(), caption->height());
+}
+
+void Contents::onHoverTick(const QPoint& cursor) {
+    for (int tab = 1; tab <= 4; ++tab)
+        UpdateTabPicture(tab, cursor);
+    for (int button = 1; button <= kToolbarButtonCount; ++button)
+        UpdateToolbarButton(button, cursor);
+    Body_Trash->updateHover(cursor);
+    Body_Home->updateHover(cursor);
+    // The title-bar buttons follow in the frame's own tick.
+}
+
+void Contents::OpenHomePage() {
+    orvanta::OpenHomePage(webLink_, this);
+}
+
+// --- Erasing and closing ---------------------------------------------------
+
+void Contents::eraseResults() {
+    // A practice window left open would write its answers into the fresh files.
+    unloadPracticeWindow();
+    const ProgressStore store(library_, folder_, lblCOD);
+    try {
+        store.ResetProgressStore(course());
+    } catch (const CourseError& e) {
+        tellPupil(readableError(e.message()));
+        Body_Trash->setState(ErasePage::State::Offer);
+        return;
+    }
+    Body_Trash->setState(ErasePage::State::Done);
+}
+
+void Contents::unloadPracticeWindow() {
+    if (launcher_ && launcher_->hasOpenPracticeWindow())
+        launcher_->UnloadPracticeWindow();
+}
+
+void Contents::CloseProgram() {
+    closing_ = true;
+    unloadPracticeWindow();
+    close();
+}
+
+void Contents::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager rather than by CloseProgram.
+    if (!closing_) {
+        closing_ = true;
+        unloadPracticeWindow();
+    }
+    QWidget::closeEvent(event);
+}
+
+// --- Window events and messages --------------------------------------------
+
+void Contents::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once the window is on screen: the messages of the start-up, then the
+    // practice window's engine warms up.
+    QTimer::singleShot(0, this, [this] {
+        tellPendingNotices();
+        if (launcher_ && !warmedUp_) {
+            warmedUp_ = true;
+            launcher_->warmUp();
+        }
+    });
+}
+
+void Contents::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The frame has painted the activation look and set its focus field.
+    if (event->type() == QEvent::ActivationChange)
+        ContentsFocus = frame_->focusField();
+}
+
+void Contents::tellPupil(const QString& message) {
+    if (!isVisible()) {
+        pendingNotices_.append(message);
+        return;
+    }
+    popUps_.ask(kNoticeTitle, message, 1, this);
+}
+
+void Contents::tellPendingNotices() {
+    while (!pendingNotices_.isEmpty() && isVisible())
+        popUps_.ask(kNoticeTitle, pendingNotices_.takeFirst(), 1, this);
+}
+
+QString Contents::readableError(const QString& message) const {
+    // Files of the application folder are named by their file names alone:
+    // the pupil knows them by that, and the pop-up has room for little more.
+    QString text = message;
+    for (const QString& prefix :
+         {folder_.path() + u'/', QDir::toNativeSeparators(folder_.path()) + QDir::separator()})
+        text.replace(prefix, QString());
+    return text;
+}
+
+} // namespace orvanta

@@ -1,0 +1,175 @@
+#pragma once
+
+#include "data/app_folder.h"
+#include "data/data_startup.h"
+#include "data/resource_install.h"
+#include "main_window/home_page_rules.h"
+#include "main_window/subject_data.h"
+#include "main_window/web_link.h"
+#include "practice/paper_hand_over.h"
+#include "ui_frame/pop_up.h"
+#include "ui_frame/skin_context.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace orvanta {
+
+class AboutPage;
+class ClickLabel;
+class ErasePage;
+class HomePage;
+class PictureBox;
+class PictureButton;
+class SkinnedFrame;
+
+// The main window. Constructing it is the program's whole start-up, in this
+// order: the data steps (application folder made, interface pictures written
+// into "Graphics", course description read, the progress files a present
+// subject lacks created; RunDataStartUp), the skinned frame and its fixed
+// pictures, the window placed at 60, 60 twips, 6070 x 7380 twips, the tab
+// strip, captions and tooltips, the tabs placed, and the first present
+// subject chosen with its Home page. Problems of the start-up, and every
+// error that reaches a command later (a damaged summary file, say), are told
+// to the pupil in the program's pop-up, naming the file and what is wrong;
+// nothing is rewritten because of them. Messages that arise before the window
+// is on screen wait until it is shown.
+//
+// Pages below the tab strip, one shown at a time: Body_Home (choose a topic
+// and a paper), Body_About, Body_Trash (erase all results) and Body_Report
+// (built by the report). The dispatcher ShowPage turns the chosen tab
+// (txtTabPos) and the last toolbar command (txtToolBarPos) into a page or an
+// action.
+//
+// Practice windows: OpenPaper hands the chosen paper to the PracticeLauncher
+// (PaperHandOver); without a launcher the pupil is told that papers cannot be
+// opened. The launcher's windows ask their questions through popUps() and call
+// RefreshContents() when they unload. Erasing results and closing the program
+// unload an open practice window first, without saving.
+class Contents : public QWidget, public PracticeHost {
+    Q_OBJECT
+public:
+    // `library` holds the course and the pictures; `folder` is where the
+    // pictures, scratch files and progress files go; `launcher` may be null
+    // (and set later); `cursor` is what the 100 ms hover ticks read.
+    Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* launcher,
+             CursorReader cursor = systemCursor(), QWidget* parent = nullptr);
+    ~Contents() override;
+
+    void setPracticeLauncher(PracticeLauncher* launcher) { launcher_ = launcher; }
+    // What a practice window needs to find the course, the files and the skin.
+    PracticeEnvironment practiceEnvironment() const;
+    // The desktop's web browser and message box, for the About page's link.
+    void setWebLinkShell(WebLinkShell shell) { webLink_ = std::move(shell); }
+
+    // PracticeHost
+    PopUpChannel& popUps() override { return popUps_; }
+    void RefreshContents() override;
+
+    // What OpenPaper hands over: the hidden fields below and SubH1.
+    PaperHandOver paperHandOver() const;
+
+    const StartUpReport& startUpReport() const { return startUp_; }
+    const CourseDescription& course() const { return startUp_.course; }
+    const SubjectData& subjectData() const { return subject_; }
+    // False while the chosen subject's summary file cannot be read: its paper
+    // list is hidden.
+    bool subjectReadable() const { return subjectReadable_; }
+    // Messages waiting for the window to be shown.
+    const QStringList& pendingNotices() const { return pendingNotices_; }
+    SkinnedFrame& frame() { return *frame_; }
+
+    // Hidden fields, read and written as text as the other windows expect.
+    QString LChose = QStringLiteral("1");     // chosen subject "1".."3"
+    QString lblCOD;                           // course code
+    QString TopicCount = QStringLiteral("1"); // first paper index of the chosen topic
+    QString PaperNum;                         // paper being opened, "101".."150"
+    QString TakeNum;                          // "1" first take, "2" second take
+    QString TtPapersCon;                      // paper count of the chosen subject
+    QString RefreshLog = QStringLiteral("off");
+    QString PopUpResponse; // "True" / "False", the last pop-up's answer
+    QString txtTabPos = QStringLiteral("1");
+    QString txtToolBarPos = QStringLiteral("0");
+    QString txtReportPos = QStringLiteral("1");
+    QString txtPressTrack = QStringLiteral("0");
+    QString ContentsFocus; // "1" while the window is active
+
+    // Routines of the Home page.
+    void LoadSubject(const QString& subjectField, const QString& codeField);
+    void SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet);
+    void TopicClick(int topic);
+    void TopicChoosing(int firstIndex);
+    void LayOutPaperList();
+    void Topicbuttoncolour(ClickLabel* chosen);
+    void OpenPaper(int offset, int take);
+
+    // Tabs, toolbar and pages.
+    void TabClick(int tab);
+    void RaiseTab(int tab);
+    void ToolbarClick(int button);
+    void ShowPage();
+    void UpdateTabPicture(int tab, const QPoint& cursor);
+    void UpdateToolbarButton(int button, const QPoint& cursor);
+    void OpenHomePage();
+    void CloseProgram();
+
+    // Controls, named as in the design (index 0 is number 1).
+    std::array<PictureButton*, 4> Tab{};     // Tab01..Tab04
+    std::array<QLabel*, 4> Tablbl{};         // Tab01lbl..Tab04lbl
+    QWidget* ScnTabBG = nullptr;             // the toolbar strip under the tabs
+    std::array<PictureButton*, 4> ToolBar{}; // ToolBar01..ToolBar04
+    std::array<QLabel*, 4> lblTB{};          // lblTB01..lblTB04
+    HomePage* Body_Home = nullptr;
+    AboutPage* Body_About = nullptr;
+    ErasePage* Body_Trash = nullptr;
+    QWidget* Body_Report = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createTabs();
+    void createToolbar();
+    void createPages();
+    void setCaptions();
+    void placeTabs();
+    void selectFirstSubject();
+    void onHoverTick(const QPoint& cursor);
+    void placePage(QWidget* page);
+    void eraseResults();
+    void unloadPracticeWindow();
+    void tellPupil(const QString& message);
+    void tellPendingNotices();
+    QString readableError(const QString& message) const;
+
+    // Commands whose pages come with the report and printing; until then
+    // they change nothing on screen.
+    void BuildReport() {}
+    void PrintResults() {}
+    void PrintSetup() {}
+
+    ResourceLibrary library_;
+    AppFolder folder_;
+    PracticeLauncher* launcher_;
+    StartUpReport startUp_;
+    SkinContext skin_;
+    PopUpChannel popUps_;
+    WebLinkShell webLink_;
+    SkinnedFrame* frame_ = nullptr;
+
+    SubjectData subject_;
+    bool subjectReadable_ = false;
+    PaperList paperList_;
+    QStringList pendingNotices_;
+    bool closing_ = false;
+    bool warmedUp_ = false;
+};
+
+} // namespace orvanta

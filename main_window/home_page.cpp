@@ -1,0 +1,256 @@
+#include "home_page.h"
+
+#include "main_window/click_label.h"
+#include "main_window/page_style.h"
+#include "ui_frame/ui_font.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+
+namespace orvanta {
+
+using page_style::twipsRect;
+
+namespace {
+
+// Topic column, twips.
+constexpr int kTopicHeadLeft = 150;
+constexpr int kHeadTop = 120;
+constexpr int kTopicHeadTextWidth = 2250;
+constexpr int kHeadHeight = 360;
+constexpr int kTopicTop = 630;
+constexpr int kTopicPitch = 420;
+constexpr int kBulletLeft = 210;
+constexpr int kBulletDrop = 30;
+constexpr int kTopicLeft = 510;
+constexpr int kTopicWidth = 2250;
+constexpr int kTopicHeight = 285;
+
+// Paper column, twips.
+constexpr int kPaperLeft = 2970;
+constexpr int kPaperHeadTextLeft = 3090;
+constexpr int kPaperHeadTextWidth = 2400;
+constexpr int kBlockTop = 600;
+constexpr int kBlockPitch = 960;
+constexpr int kCaptionHeight = 240;
+constexpr int kFirstRowDrop = 270;
+constexpr int kSecondRowDrop = kFirstRowDrop + 240;
+constexpr int kRowHeight = 225;
+constexpr int kPaperCaptionLeft = kPaperLeft + 90;
+constexpr int kRowCaptionLeft = kPaperLeft + 210;
+constexpr int kRowCaptionWidth = 1140;
+constexpr int kButtonLeft = kPaperLeft + 1380;
+constexpr int kButtonWidth = 450;
+constexpr int kPercentWidth = 180;
+
+constexpr int kTopicPointSize = 9;
+constexpr int kSmallTopicPointSize = 8;
+constexpr int kTwoLineGrowth = 4; // pixels above and below a two-line topic row
+
+int blockTop(int paper) {
+    return kBlockTop + (paper - 1) * kBlockPitch;
+}
+
+int rowTop(int paper, int take) {
+    return blockTop(paper) + (take == 1 ? kFirstRowDrop : kSecondRowDrop);
+}
+
+QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const QRect& place,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setGeometry(place);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, page_style::kInk);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+PercentColumn::PercentColumn(QWidget* parent)
+    : QWidget(parent) {
+    setFont(uiFont(9));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PercentColumn::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(page_style::kInk);
+    painter.setFont(font());
+    const int top = rowTop(1, 1);
+    for (int paper = 1; paper <= kPapersPerTopic; ++paper) {
+        for (int take = 1; take <= 2; ++take) {
+            const QRect row = twipsRect(0, rowTop(paper, take) - top, kPercentWidth, kRowHeight);
+            painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%"));
+        }
+    }
+}
+
+HomePage::HomePage(std::shared_ptr<const PictureSource> pictures, QWidget* parent)
+    : QWidget(parent)
+    , pictures_(std::move(pictures)) {
+    setObjectName(QStringLiteral("Body_Home"));
+    createTopicColumn();
+    createPaperBlocks();
+}
+
+void HomePage::createTopicColumn() {
+    ColHead1 = new PictureBox(pictures_, this);
+    ColHead1->setObjectName(QStringLiteral("ColHead1"));
+    ColHead1->setFallbackSize(twipsRect(0, 0, 2700, kHeadHeight).size());
+    ColHead1->setPicture(QStringLiteral("columnhead1.bmp"));
+    ColHead1->move(twipsRect(kTopicHeadLeft, kHeadTop, 0, 0).topLeft());
+    textLabel(this, QStringLiteral("Select a Topic"), uiFont(10, true),
+              twipsRect(kTopicHeadLeft, kHeadTop, kTopicHeadTextWidth, kHeadHeight),
+              Qt::AlignCenter);
+
+    for (int i = 0; i < kMaxTopics; ++i) {
+        const int top = kTopicTop + i * kTopicPitch;
+        Bullet[i] = new PictureBox(pictures_, this);
+        Bullet[i]->setObjectName(QStringLiteral("Bullet%1").arg(i + 1));
+        Bullet[i]->setFallbackSize(twipsRect(0, 0, 225, 225).size());
+        Bullet[i]->setPicture(QStringLiteral("bullet.bmp"));
+        Bullet[i]->move(twipsRect(kBulletLeft, top + kBulletDrop, 0, 0).topLeft());
+
+        auto* topic = new ClickLabel(this);
+        topic->setObjectName(QStringLiteral("Topic%1").arg(i + 1));
+        topic->setGeometry(twipsRect(kTopicLeft, top, kTopicWidth, kTopicHeight));
+        topic->setAlignment(Qt::AlignCenter);
+        topic->setFont(uiFont(kTopicPointSize));
+        topic->setAutoFillBackground(true);
+        topic->setToolTip(QStringLiteral("Click to select topic"));
+        topic->setCursor(Qt::PointingHandCursor);
+        connect(topic, &ClickLabel::clicked, this, [this, i] { emit topicClicked(i + 1); });
+        Topic[i] = topic;
+    }
+}
+
+void HomePage::createPaperBlocks() {
+    ColHead2 = new PictureBox(pictures_, this);
+    ColHead2->setObjectName(QStringLiteral("ColHead2"));
+    ColHead2->setFallbackSize(twipsRect(0, 0, 2880, kHeadHeight).size());
+    ColHead2->setPicture(QStringLiteral("columnhead2.bmp"));
+    ColHead2->move(twipsRect(kPaperLeft, kHeadTop, 0, 0).topLeft());
+    SubH1 = textLabel(this, QStringLiteral("Select a Paper"), uiFont(10, true),
+                      twipsRect(kPaperHeadTextLeft, kHeadTop, kPaperHeadTextWidth, kHeadHeight),
+                      Qt::AlignCenter);
+    SubH1->setObjectName(QStringLiteral("SubH1"));
+
+    // The "%" column lies under the score labels, which are created after it.
+    Percent1a = new PercentColumn(this);
+    Percent1a->setObjectName(QStringLiteral("Percent1a"));
+    Percent1a->setGeometry(twipsRect(kPercentColumnLeft, rowTop(1, 1), kPercentWidth,
+                                     rowTop(5, 2) + kRowHeight - rowTop(1, 1)));
+
+    QPalette scorePalette = palette();
+    // Opaque in the page's own colour, so that an empty score label hides its
+    // row's "%" without showing a box.
+    scorePalette.setColor(QPalette::Window, page_style::kFace);
+    scorePalette.setColor(QPalette::WindowText, page_style::kInk);
+
+    const ButtonPictures loadPictures{
+        QStringLiteral("loadbutton_off.bmp"), QStringLiteral("loadbutton_on.bmp"), {}, {}};
+    for (int k = 1; k <= kPapersPerTopic; ++k) {
+        const int i = k - 1;
+        paperCaption_[i] =
+            textLabel(this, QStringLiteral("Paper %1").arg(k), uiFont(9, true),
+                      twipsRect(kPaperCaptionLeft, blockTop(k), kRowCaptionWidth, kCaptionHeight));
+        paperCaption_[i]->setObjectName(QStringLiteral("PaperCaption%1").arg(k));
+        for (int take = 1; take <= 2; ++take) {
+            QLabel* caption = textLabel(
+                this, take == 1 ? QStringLiteral("1st Attempt:") : QStringLiteral("2nd Attempt:"),
+                uiFont(9),
+                twipsRect(kRowCaptionLeft, rowTop(k, take), kRowCaptionWidth, kRowHeight));
+            const QChar letter = take == 1 ? u'a' : u'b';
+            caption->setObjectName(QStringLiteral("Attempt%1%2").arg(k).arg(letter));
+            (take == 1 ? firstRowCaption_ : secondRowCaption_)[i] = caption;
+
+            auto* button = new PictureButton(pictures_, this, PictureBox::Sizing::Stretch);
+            button->setObjectName(QStringLiteral("P%1%2").arg(k).arg(letter));
+            button->setGeometry(twipsRect(kButtonLeft, rowTop(k, take), kButtonWidth, kRowHeight));
+            button->setPictures(loadPictures);
+            button->setPicture(loadPictures.off);
+            button->setToolTip(PaperButton{k, take}.toolTip());
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setCursor(Qt::PointingHandCursor);
+            connect(button, &PictureButton::clicked, this,
+                    [this, k, take] { emit paperClicked(k, take); });
+            (take == 1 ? Pa : Pb)[i] = button;
+
+            auto* score = new QLabel(this);
+            score->setObjectName(QStringLiteral("MS%1%2").arg(take == 1 ? u'A' : u'B').arg(k));
+            score->setFont(uiFont(9));
+            score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            score->setPalette(scorePalette);
+            score->setAutoFillBackground(true);
+            score->setGeometry(
+                twipsRect(kPercentColumnLeft, rowTop(k, take), kScoreLabelWidth, kRowHeight));
+            (take == 1 ? MSA : MSB)[i] = score;
+        }
+    }
+    // Keyboard order down the page: paper 1 first take, second take, paper 2, ...
+    for (int i = 0; i < kPapersPerTopic; ++i) {
+        setTabOrder(Pa[i], Pb[i]);
+        if (i + 1 < kPapersPerTopic)
+            setTabOrder(Pb[i], Pa[i + 1]);
+    }
+}
+
+void HomePage::setTopicName(int row, const QString& name) {
+    ClickLabel* topic = Topic.at(row - 1);
+    const QRect place =
+        twipsRect(kTopicLeft, kTopicTop + (row - 1) * kTopicPitch, kTopicWidth, kTopicHeight);
+    topic->setText(name);
+    const int room = place.width() - 6;
+    const bool fitsOneLine =
+        QFontMetrics(uiFont(kSmallTopicPointSize)).horizontalAdvance(name) <= room;
+    if (QFontMetrics(uiFont(kTopicPointSize)).horizontalAdvance(name) <= room) {
+        topic->setFont(uiFont(kTopicPointSize));
+        topic->setWordWrap(false);
+        topic->setGeometry(place);
+    } else if (fitsOneLine) {
+        topic->setFont(uiFont(kSmallTopicPointSize));
+        topic->setWordWrap(false);
+        topic->setGeometry(place);
+    } else {
+        // A long name takes two lines, the row growing evenly up and down
+        // within the gap to its neighbours.
+        topic->setFont(uiFont(kSmallTopicPointSize));
+        topic->setWordWrap(true);
+        topic->setGeometry(place.adjusted(0, -kTwoLineGrowth, 0, kTwoLineGrowth));
+    }
+}
+
+void HomePage::showPaperList(const PaperList& list, bool available) {
+    SubH1->setText(list.heading);
+    Percent1a->setVisible(available);
+    for (int i = 0; i < kPapersPerTopic; ++i) {
+        const PaperBlock& block = list.papers[i];
+        MSA[i]->setText(block.firstScore);
+        MSB[i]->setText(block.secondScore);
+        MSA[i]->move(twipsToPixels(block.firstScoreLeft), MSA[i]->y());
+        MSB[i]->move(twipsToPixels(block.secondScoreLeft), MSB[i]->y());
+        const bool secondRow = block.secondTakeButtonShown || !block.secondScore.isEmpty();
+        for (QWidget* control :
+             {static_cast<QWidget*>(paperCaption_[i]), static_cast<QWidget*>(firstRowCaption_[i]),
+              static_cast<QWidget*>(Pa[i]), static_cast<QWidget*>(MSA[i]),
+              static_cast<QWidget*>(MSB[i])})
+            control->setVisible(available);
+        Pb[i]->setVisible(available && block.secondTakeButtonShown);
+        // A row without a second-take button and without a second score has
+        // nothing to offer; its caption goes with the button.
+        secondRowCaption_[i]->setVisible(available && secondRow);
+    }
+}
+
+void HomePage::updateHover(const QPoint& cursor) {
+    for (int i = 0; i < kPapersPerTopic; ++i) {
+        Pa[i]->updateLook(cursor);
+        Pb[i]->updateLook(cursor);
+    }
+}
+
+} // namespace orvanta

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+// The About page's link to the maker's web page.
+namespace orvanta {
+
+// The maker's web address as the link shows it, and the page it opens.
+inline constexpr char kMakerSiteText[] = "www.orvanta.example";
+QUrl MakerHomePageUrl(); // https://www.orvanta.example/eduprog.html
+
+// What the link needs of the desktop. Injected, so that tests never start a
+// browser nor wait on a message box.
+struct WebLinkShell {
+    // True when the desktop has a program that opens web pages.
+    std::function<bool()> browserFound;
+    // Asks that program to show `url`; false when that could not be started.
+    std::function<bool(const QUrl& url)> openUrl;
+    // The system message box with a warning icon.
+    std::function<void(QWidget* owner, const QString& text, const QString& title)> warn;
+
+    // The desktop's own: xdg-open and the default browser it names (on
+    // Linux), QDesktopServices::openUrl, QMessageBox::warning.
+    static WebLinkShell system();
+};
+
+// Opens the maker's page in the pupil's browser. When no browser is found:
+// warning "Could not find associated Browser" / "Browser Not Found"; when the
+// browser could not be asked: "Web Page not Opened" / "URL Failed". Nothing
+// else changes either way.
+void OpenHomePage(const WebLinkShell& shell, QWidget* owner);
+
+} // namespace orvanta
