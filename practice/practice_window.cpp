@@ -595,6 +595,9 @@ void PracticeWindow::RebuildRemainingList() {
     for (int question :
          RemainingQuestions(session_.progress().answers, session_.content().partCounts))
         remQns_->addItem(QString::number(question));
+    // Nothing is chosen; the closed list says whether there is anything to choose.
+    remQns_->setPlaceholderText(remQns_->count() > 0 ? QStringLiteral("Choose")
+                                                     : QStringLiteral("None"));
     remQns_->setCurrentIndex(-1);
 }
 
