@@ -12,10 +12,12 @@
 #include "ui_frame/skinned_frame.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QScreen>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace orvanta;
 using namespace orvanta::test;
@@ -46,6 +48,17 @@ void zoom(QWidget* window, const QRect& area, const QString& name) {
     shot.scaled(shot.size() * 5).save(outDir + u'/' + name + QStringLiteral(".png"));
 }
 
+// Shoots the window with the modal dialog that `command` brings up, then
+// answers the dialog with its first button.
+void shootWithDialog(QWidget* window, const QString& name, const std::function<void()>& command) {
+    QTimer::singleShot(700, [window, name] {
+        shoot(window, name);
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    command();
+}
+
 void markFirstTake(PracticeFixture& f, int subject, int paperIndex, const QStringList& results,
                    const QStringList& answers, const QString& percentage) {
     ProgressStore store = f.store();
@@ -72,6 +85,7 @@ int main(int argc, char** argv) {
 
     // Question 10005 of the English course gets 18 parts, to see the packing.
     PracticeFixture f(withQuestion10005Parts(18));
+    f.allowDialogs();
     f.moveCursor(QPoint(5, 5));
 
     PracticeWindow* w = f.open(1, 1);
@@ -87,8 +101,7 @@ int main(int argc, char** argv) {
     f.moveCursor(w->ToolBar(6)->mapToGlobal(QPoint(10, 10)));
     w->tick(f.skin().cursor());
     shoot(w, QStringLiteral("04-q3-next-hover"));
-    f.host().popUps().setNextAnswer(true);
-    w->SavePaper();
+    shootWithDialog(w, QStringLiteral("04b-save-pop-up"), [&] { w->SavePaper(); });
     w->ToggleAnswerSheet();
     shoot(w, QStringLiteral("05-sheet-hidden"));
     w->ToggleAnswerSheet();
@@ -122,7 +135,26 @@ int main(int argc, char** argv) {
     pageLoadsAfter(w, [&] { w->GoToQuestion(3, true); });
     shoot(w, QStringLiteral("13-try-again-q3"));
     zoom(w, QRect(w->AnsBox()->x(), w->AnsBox()->y(), 180, 70), QStringLiteral("14-zoom-boxes"));
-    f.launcher().UnloadPracticeWindow();
+    // The second take marked: the model answers of the parts still wrong.
+    {
+        ProgressStore store = f.store();
+        PaperRecordFile sresults = store.OpenPaperRecords(ProgressFile::SecondResults, 1, 10);
+        sresults.replace(101, {R, W, R, R, R, R, R, R, R, R, R, R, R, R, W});
+        PaperRecordFile second = store.OpenPaperRecords(ProgressFile::SecondAnswers, 1, 10);
+        second.replace(101, {"walks", "am", "has", "are", "is", "2", "4", "1", "3", "2", "that",
+                             "after", "so that", "among", "there"});
+        SummaryRows summary = store.ReadSummary(1, 10);
+        summary.set(SummaryRows::SSE, 1, QStringLiteral("86.7"));
+        summary.set(SummaryRows::SST, 1, QStringLiteral("1"));
+        store.WriteSummary(1, summary);
+    }
+    w = f.open(1, 1, 2);
+    shoot(w, QStringLiteral("15-try-again-marked-q1"));
+    pageLoadsAfter(w, [&] { w->GoToQuestion(3, true); });
+    shoot(w, QStringLiteral("16-try-again-marked-q3"));
+    f.moveCursor(w->ToolBar(4)->mapToGlobal(QPoint(10, 10)));
+    w->tick(f.skin().cursor());
+    shootWithDialog(w, QStringLiteral("17-close-pop-up"), [&] { w->ClosePaper(); });
     settle();
     return 0;
 }

@@ -49,6 +49,8 @@ class ModalGuard {
 public:
     ModalGuard();
     int closed() const { return closed_; }
+    // Lets dialogs stay (a harness that shows them on purpose).
+    void stop() { timer_.stop(); }
     QStringList titles() const { return titles_; }
 
 private:
@@ -94,6 +96,8 @@ public:
     ManualMonotonicClock& monotonic() { return *monotonic_; }
     int invalidOperations() const { return *invalidOperations_; }
     void moveCursor(QPoint global) { *cursor_ = global; }
+    // Dialogs may come up and stay until answered (for a harness).
+    void allowDialogs() { unexpectedDialogs_.stop(); }
     QPoint cursor() const { return *cursor_; }
     // A drag with the left button: each poll of the button moves the pointer
     // to the next position and finds the button held, until they run out.
