@@ -2,8 +2,10 @@
 // (./do bench runs it with xvfb-run): for the largest paper of each subject,
 // the time from OpenPaper to the first page painted with the engine warmed
 // up and a main window on screen, the time of one Next (store, save, page
-// painted), and the peak memory of the program's processes with a paper open.
-// Prints one line per figure: "name median unit".
+// painted) after a moment on the page, as a pupil reads before moving on,
+// and the highest memory of the program's processes with a paper open (the
+// sum of their proportional resident sets, sampled at every page).
+// Prints one line per figure: "name median unit" (memory: highest sample).
 #include "data/course_content.h"
 #include "data/data_startup.h"
 #include "data/progress_store.h"
@@ -36,6 +38,8 @@ namespace {
 constexpr int kOpensPerSubject = 7;
 constexpr int kNextsPerOpen = 4;
 constexpr int kTimeoutMs = 120000;
+// How long the pupil looks at a page before pressing Next.
+constexpr int kReadingMs = 250;
 
 class BenchHost : public PracticeHost {
 public:
@@ -93,10 +97,9 @@ double median(QList<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Peak resident memory (VmHWM) of this process and every process below it
-// (the web engine's zygote, renderers and utilities), kB. Shared pages count
-// once per process, so this is an upper bound.
-qint64 peakResidentKb() {
+// The processes of the program: this one and every one below it (the web
+// engine's zygote, renderers and utilities).
+QList<int> programProcesses() {
     QMap<int, int> parentOf;
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool isPid = false;
@@ -119,17 +122,35 @@ qint64 peakResidentKb() {
                 ours.append(it.key());
         }
     }
+    return ours;
+}
+
+// The sum over the program's processes of a "Key:   123 kB" line of one of
+// their /proc files.
+qint64 sumKb(const char* file, const QByteArray& key) {
     qint64 total = 0;
-    for (int pid : ours) {
-        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    for (int pid : programProcesses()) {
+        QFile status(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(file)));
         if (!status.open(QIODevice::ReadOnly))
             continue;
         for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("VmHWM:"))
-                total += line.mid(6).trimmed().split(' ').first().toLongLong();
+            if (line.startsWith(key))
+                total += line.mid(key.size()).trimmed().split(' ').first().toLongLong();
         }
     }
     return total;
+}
+
+// Memory of the program now, kB: the proportional resident set (PSS), in
+// which a page shared by several processes counts once in all.
+qint64 residentKb() {
+    return sumKb("smaps_rollup", "Pss:");
+}
+
+// The sum of every process's own peak resident set (VmHWM), kB: an upper
+// bound, as shared pages count once per process.
+qint64 peakResidentUpperBoundKb() {
+    return sumKb("status", "VmHWM:");
 }
 
 struct LargestPaper {
@@ -240,6 +261,7 @@ int main(int argc, char** argv) {
             }
             opens << open;
             for (int k = 0; k < kNextsPerOpen && window->currentQuestion() < paper.questions; ++k) {
+                wait(kReadingMs);
                 window->Frame(1)->FA()->setText(QStringLiteral("answer %1").arg(k));
                 const double next = timeToPaintedPage([&] {
                     window->GoToQuestion(window->currentQuestion() + 1, true);
@@ -250,11 +272,14 @@ int main(int argc, char** argv) {
                     return 1;
                 }
                 nexts << next;
+                peakKb = std::max(peakKb, residentKb());
             }
-            peakKb = std::max(peakKb, peakResidentKb());
+            peakKb = std::max(peakKb, residentKb());
             wait(50);
         }
     }
+    err << "sum of the processes' own peaks (upper bound): " << peakResidentUpperBoundKb() / 1024
+        << " MB\n";
     launcher->UnloadPracticeWindow();
     wait(50);
     launcher.reset();
