@@ -1,0 +1,219 @@
+#include "answer_sheet.h"
+
+#include "practice/answer_box.h"
+#include "ui_frame/picture_box.h"
+#include "ui_frame/ui_font.h"
+#include "ui_frame/units.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+namespace orvanta {
+
+namespace {
+
+// Answer frames stand this far in from the sheet's left edge.
+constexpr int kFrameLeftTwips = 60;
+constexpr int kPartLetterLeftTwips = 30;
+constexpr int kPartLetterTopTwips = 40;
+constexpr int kPartLetterWidthTwips = 285;
+constexpr int kPartLetterHeightTwips = 225;
+constexpr int kHintShownMs = 3500;
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+ResultLabel::ResultLabel(QWidget* parent)
+    : QLabel(parent) {
+    QFont font = uiFont(14, true);
+    setFont(font);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    setPalette(p);
+    setAlignment(Qt::AlignCenter);
+}
+
+void ResultLabel::setCode(const QString& code) {
+    code_ = code;
+    setText(ResultMark(code));
+}
+
+AnswerFrame::AnswerFrame(int number, Take take, QWidget* parent)
+    : QWidget(parent)
+    , number_(number)
+    , take_(take)
+    , heightTwips_(kFrameHeightTwips) {
+    setObjectName(QStringLiteral("Frame%1").arg(number));
+    setBackground(this, kSheetColour);
+    resize(twipsToPixels(kFrameWidthTwips), twipsToPixels(kFrameHeightTwips));
+
+    ql_ = new QLabel(PartLetter(number), this);
+    ql_->setObjectName(QStringLiteral("QL%1").arg(number));
+    ql_->setFont(uiFont(8, true));
+    ql_->setGeometry(twipsRect(kPartLetterLeftTwips, kPartLetterTopTwips, kPartLetterWidthTwips,
+                               kPartLetterHeightTwips));
+
+    fa_ = new AnswerBox(this);
+    fa_->setObjectName(QStringLiteral("FA%1").arg(number));
+    fa_->setGeometry(
+        twipsRect(kAnswerLeftTwips, kAnswerTopTwips, kAnswerWidthTwips, kAnswerHeightTwips));
+
+    fr_ = makeResultLabel("FR",
+                          take == Take::First ? kResultLeftTwips : kSecondTakeFirstResultLeftTwips);
+    if (take == Take::Second)
+        sr_ = makeResultLabel("SR", kResultLeftTwips);
+
+    m_ = new QLineEdit(QStringLiteral("M"), this);
+    m_->setObjectName(QStringLiteral("M%1").arg(number));
+    m_->setReadOnly(true);
+    m_->setFocusPolicy(Qt::NoFocus);
+    m_->setFont(uiFont(9, true));
+    m_->setFrame(false);
+    QPalette p = m_->palette();
+    p.setColor(QPalette::Text, QColor(0, 0, 255));
+    p.setColor(QPalette::Base, kAnswerWhite);
+    m_->setPalette(p);
+    m_->setGeometry(
+        twipsRect(kModelLeftTwips, kAnswerTopTwips, kModelWidthTwips, kAnswerHeightTwips));
+    m_->hide();
+}
+
+ResultLabel* AnswerFrame::makeResultLabel(const char* prefix, int leftTwips) {
+    auto* label = new ResultLabel(this);
+    label->setObjectName(QString::fromLatin1(prefix) + QString::number(number_));
+    label->setGeometry(twipsRect(leftTwips, 0, kResultWidthTwips, kResultHeightTwips));
+    label->hide();
+    return label;
+}
+
+void AnswerFrame::layOutFor(const QString& typeLetter) {
+    const FirstFrameLayout l = FirstFrameLayoutFor(typeLetter);
+    heightTwips_ = l.frameHeight;
+    resize(width(), twipsToPixels(l.frameHeight));
+    fa_->setGeometry(twipsRect(kAnswerLeftTwips, kAnswerTopTwips, l.answerWidth, l.answerHeight));
+    fa_->setLongAnswer(typeLetter == QLatin1String("L"));
+    fr_->move(twipsToPixels(l.resultLeft), fr_->y());
+    if (sr_)
+        sr_->move(twipsToPixels(l.resultLeft), sr_->y());
+    m_->setGeometry(twipsRect(l.modelLeft, l.modelTop, l.modelWidth, l.modelHeight));
+}
+
+void AnswerFrame::drawborder(const QWidget* control, int mode) {
+    const QRect r = control->geometry();
+    // 30 twips outside the top and left edges, 15 outside the others.
+    const int top = r.top() - twipsToPixels(30);
+    const int left = r.left() - twipsToPixels(30);
+    const int bottom = r.top() + r.height() + twipsToPixels(15);
+    const int right = r.left() + r.width() + twipsToPixels(15);
+    createborder(top, left, bottom, right, mode);
+}
+
+void AnswerFrame::createborder(int top, int left, int bottom, int right, int mode) {
+    const QRect box(QPoint(left, top), QPoint(right, bottom));
+    // The frame keeps what was drawn on it; drawing over a box replaces it,
+    // and mode 2, drawn in the frame's own colour, takes it away.
+    strokes_.removeIf([&](const BorderStroke& s) { return s.box == box; });
+    if (mode != 2)
+        strokes_.append({box, mode == 0 ? kBorderBlue : kBorderGrey});
+    update();
+}
+
+void AnswerFrame::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    for (const BorderStroke& s : strokes_) {
+        painter.setPen(QPen(s.colour, 1));
+        painter.drawLine(s.box.topLeft(), s.box.topRight());
+        painter.drawLine(s.box.topLeft(), s.box.bottomLeft());
+        painter.drawLine(s.box.bottomLeft(), s.box.bottomRight());
+        painter.drawLine(s.box.topRight(), s.box.bottomRight());
+    }
+}
+
+AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> pictures, QWidget* parent)
+    : QWidget(parent)
+    , take_(take) {
+    setObjectName(QStringLiteral("AnsBox"));
+    setBackground(this, kSheetColour);
+
+    instruction_ = new PictureBox(std::move(pictures), this);
+    instruction_->setObjectName(QStringLiteral("PicInstruction"));
+    instruction_->hide();
+
+    for (int k = 1; k <= kAnswerFrameCount; ++k) {
+        auto* frame = new AnswerFrame(k, take, this);
+        frame->move(twipsToPixels(kFrameLeftTwips), 0);
+        frame->hide();
+        frames_[k - 1] = frame;
+        connect(frame->FA(), &AnswerBox::refused, this,
+                [this, box = frame->FA()](const QString& hint) { showHint(box, hint); });
+    }
+
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("lblAnswerHint"));
+    hint_->setFont(uiFont(8, true));
+    hint_->setWordWrap(true);
+    hint_->setMargin(3);
+    hint_->setStyleSheet(
+        QStringLiteral("QLabel { background: rgb(255, 250, 205); color: rgb(90, 60, 0);"
+                       " border: 1px solid rgb(230, 180, 60); }"));
+    hint_->hide();
+    hintTimer_.setSingleShot(true);
+    hintTimer_.setInterval(kHintShownMs);
+    connect(&hintTimer_, &QTimer::timeout, hint_, &QWidget::hide);
+}
+
+void AnswerSheet::StackAnswerFrames(int partCount) {
+    std::array<int, kAnswerFrameCount> heights{};
+    for (int k = 0; k < kAnswerFrameCount; ++k)
+        heights[k] = frames_[k]->heightTwips();
+    const auto tops = StackFrameTops(heights, partCount, take_);
+    for (int k = 0; k < kAnswerFrameCount; ++k)
+        frames_[k]->move(frames_[k]->x(), twipsToPixels(tops[k]));
+}
+
+void AnswerSheet::ArrangeAnswerFrames(int partCount) {
+    StackAnswerFrames(partCount);
+    for (int k = 1; k <= kAnswerFrameCount; ++k)
+        frames_[k - 1]->setVisible(k <= partCount);
+    frames_[0]->QL()->setVisible(partCount >= 2);
+}
+
+void AnswerSheet::showHint(const AnswerBox* box, const QString& hint) {
+    hint_->setText(hint);
+    const int width = this->width() - 2 * twipsToPixels(kFrameLeftTwips);
+    hint_->setFixedWidth(std::max(80, width));
+    hint_->adjustSize();
+    const QPoint below = box->mapTo(this, QPoint(0, box->height() + 3));
+    int top = below.y();
+    if (top + hint_->height() > height())
+        top = box->mapTo(this, QPoint(0, 0)).y() - hint_->height() - 3;
+    hint_->move(twipsToPixels(kFrameLeftTwips), std::max(0, top));
+    hint_->raise();
+    hint_->show();
+    hintTimer_.start();
+}
+
+void AnswerSheet::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeInstruction();
+}
+
+void AnswerSheet::placeInstruction() {
+    const QSize picture = instruction_->naturalSize();
+    instruction_->setGeometry((width() - picture.width()) / 2, height() - picture.height(),
+                              picture.width(), picture.height());
+}
+
+} // namespace orvanta

@@ -1,0 +1,128 @@
+#include "paper_session.h"
+
+#include "data/record_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orvanta {
+
+namespace {
+
+// Takes the application folder off every file name in `message`: the pop-up
+// has room for a sentence, not for paths.
+QString withoutFolder(QString message, const QString& folder) {
+    const QString prefix = QDir::fromNativeSeparators(folder) + u'/';
+    return message.replace(prefix, QString());
+}
+
+} // namespace
+
+PaperOpenError::PaperOpenError(QString reason)
+    : std::runtime_error(reason.toStdString())
+    , reason_(std::move(reason)) {}
+
+QString ShortRecordMessage(const RecordFileError& error) {
+    QString message = error.message();
+    if (!error.file().isEmpty())
+        message.replace(error.file(), QFileInfo(error.file()).fileName());
+    return message;
+}
+
+PaperSession::PaperSession(PaperHandOver handOver, ResourceLibrary library, AppFolder folder)
+    : handOver_(std::move(handOver))
+    , library_(std::move(library))
+    , folder_(std::move(folder))
+    , store_(library_, folder_, handOver_.courseCode) {}
+
+void PaperSession::checkHandOver() const {
+    const PaperHandOver& h = handOver_;
+    if (h.subject < 1 || h.subject > kSubjectCount)
+        throw PaperOpenError(QStringLiteral("There is no subject %1.").arg(h.subject));
+    if (h.take != 1 && h.take != 2)
+        throw PaperOpenError(QStringLiteral("There is no take %1 of a paper.").arg(h.take));
+    if (h.paperCount < 1 || h.paperCount > kMaxPapers)
+        throw PaperOpenError(QStringLiteral("The subject has %1 papers; 1 to %2 are possible.")
+                                 .arg(h.paperCount)
+                                 .arg(kMaxPapers));
+    const int index = PaperIndex(h.paperNumber);
+    if (index < 1 || index > h.paperCount)
+        throw PaperOpenError(QStringLiteral("The subject has no paper %1.").arg(h.paperNumber));
+}
+
+void PaperSession::loadContent() {
+    try {
+        content_ = LoadPaperContent(library_, folder_, handOver_.subject, handOver_.paperNumber);
+    } catch (const CourseError& e) {
+        throw PaperOpenError(withoutFolder(e.message(), folder_.path()));
+    }
+    if (content_.questionCount() == 0 || content_.partCount() == 0)
+        throw PaperOpenError(
+            QStringLiteral("Paper %1 has no questions to answer.").arg(handOver_.paperNumber));
+}
+
+void PaperSession::loadProgress() {
+    const int subject = handOver_.subject;
+    const int count = handOver_.paperCount;
+    const int paper = handOver_.paperNumber;
+    const int parts = partCount();
+    PaperProgress p;
+    try {
+        auto open = [&](ProgressFile file) {
+            return store_.OpenPaperRecords(file, subject, count);
+        };
+        if (take() == Take::First) {
+            p.answerFile = open(ProgressFile::FirstAnswers);
+            p.answers = p.answerFile->fields(paper, parts);
+            p.resultFile = open(ProgressFile::FirstResults);
+            p.firstResults = p.resultFile->fields(paper, parts);
+        } else {
+            p.firstResults = open(ProgressFile::FirstResults).fields(paper, parts);
+            p.answerFile = open(ProgressFile::SecondAnswers);
+            p.answers = p.answerFile->fields(paper, parts);
+            p.resultFile = open(ProgressFile::SecondResults);
+            p.secondResults = p.resultFile->fields(paper, parts);
+            p.firstAnswers = open(ProgressFile::FirstAnswers).fields(paper, parts);
+        }
+        p.summary = store_.ReadSummary(subject, count);
+    } catch (const RecordFileError& e) {
+        throw PaperOpenError(ShortRecordMessage(e));
+    }
+    if (take() == Take::Second)
+        CarryOverRightParts(p.firstAnswers, p.firstResults, p.answers, p.secondResults);
+    progress_ = std::move(p);
+}
+
+int PaperSession::partsOf(int question) const {
+    return content_.partCounts.value(question - 1, 0);
+}
+
+int PaperSession::offsetOf(int question) const {
+    return PartOffset(content_.partCounts, question);
+}
+
+QString PaperSession::status() const {
+    return progress_.summary.value(take() == Take::First ? SummaryRows::FST : SummaryRows::SST,
+                                   paperIndex());
+}
+
+QString PaperSession::percentage() const {
+    return progress_.summary.value(take() == Take::First ? SummaryRows::FSE : SummaryRows::SSE,
+                                   paperIndex());
+}
+
+QString PaperSession::timeTaken() const {
+    return take() == Take::First ? progress_.summary.value(SummaryRows::LTM, paperIndex())
+                                 : QString();
+}
+
+QString PaperSession::dateMarked() const {
+    return take() == Take::First ? progress_.summary.value(SummaryRows::CDD, paperIndex())
+                                 : QString();
+}
+
+void PaperSession::saveAnswers() {
+    progress_.answerFile->replace(handOver_.paperNumber, progress_.answers);
+}
+
+} // namespace orvanta

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "practice/paper_hand_over.h"
+#include "practice/practice_rules.h"
+
+#include "data/course_content.h"
+#include "data/progress_store.h"
+#include "data/record_file.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <stdexcept>
+
+// What a practice window holds of its paper while it is open: the content
+// (read once), the pupil's answers and results of this take, the kept lines
+// of the take's answers and results files and the six summary rows, and the
+// saving of the answers. No widget here.
+namespace orvanta {
+
+// Why a paper cannot be opened, in words for the pupil (file names without
+// their folder).
+class PaperOpenError : public std::runtime_error {
+public:
+    explicit PaperOpenError(QString reason);
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
+// The pupil's progress of one paper in one take, as loaded (load step 16).
+struct PaperProgress {
+    // This take's answers: the first answers in the first take, the second
+    // answers (with the parts right the first time carried over) in the
+    // second take. One per part.
+    QStringList answers;
+    QStringList firstAnswers;  // second take only
+    QStringList firstResults;  // both takes
+    QStringList secondResults; // second take only (carried-over parts "\u00fc")
+    // The kept lines of this take's answers file ("first" / "second") and
+    // results file ("fresults" / "sresults"), rewritten by saving and marking.
+    std::optional<PaperRecordFile> answerFile;
+    std::optional<PaperRecordFile> resultFile;
+    SummaryRows summary;
+
+    // This take's results: firstResults in the first take, secondResults in
+    // the second.
+    QStringList& results(Take take) { return take == Take::First ? firstResults : secondResults; }
+};
+
+class PaperSession {
+public:
+    PaperSession(PaperHandOver handOver, ResourceLibrary library, AppFolder folder);
+
+    const PaperHandOver& handOver() const { return handOver_; }
+    Take take() const { return handOver_.take == 2 ? Take::Second : Take::First; }
+    int paperIndex() const { return PaperIndex(handOver_.paperNumber); }
+    const ProgressStore& store() const { return store_; }
+    const AppFolder& folder() const { return folder_; }
+    const ResourceLibrary& library() const { return library_; }
+
+    // Checks the hand-over itself: subject 1..3, take 1 or 2, 1..50 papers,
+    // the paper number within them. Throws PaperOpenError.
+    void checkHandOver() const;
+
+    // Load steps 10 to 14: question list, answer key with the part counts,
+    // type letters and marks, each table through the scratch file, and the
+    // total marks. Throws PaperOpenError (a table that cannot be written
+    // out, a missing or damaged record, a paper without questions).
+    void loadContent();
+
+    // Load step 16: this take's answers and results, the summary rows, and in
+    // the second take the carry-over of the parts right the first time.
+    // Throws PaperOpenError (a progress file missing or without the paper's
+    // record). Needs loadContent() first.
+    void loadProgress();
+
+    const PaperContent& content() const { return content_; }
+    PaperProgress& progress() { return progress_; }
+    const PaperProgress& progress() const { return progress_; }
+
+    int questionCount() const { return content_.questionCount(); }
+    int partCount() const { return content_.partCount(); }
+    // c(q) and o(q) of question 1..Q.
+    int partsOf(int question) const;
+    int offsetOf(int question) const;
+
+    // The summary values of this paper for this take: Status ("FST" or
+    // "SST"), PScoring ("FSE" or "SSE"); LTime and ETime ("LTM", "CDD",
+    // first take only, empty in the second).
+    QString status() const;
+    QString percentage() const;
+    QString timeTaken() const;
+    QString dateMarked() const;
+
+    // SaveAnswerRecord: writes the answer list as this paper's record of the
+    // take's answers file. Throws RecordFileError when the file cannot be
+    // written; the file and the kept lines then keep their old content and
+    // the answers stay in memory.
+    void saveAnswers();
+
+private:
+    PaperHandOver handOver_;
+    ResourceLibrary library_;
+    AppFolder folder_;
+    ProgressStore store_;
+    PaperContent content_;
+    PaperProgress progress_;
+};
+
+// The pupil's words for a record file fault: the message with the folder
+// taken off the file name.
+QString ShortRecordMessage(const RecordFileError& error);
+
+} // namespace orvanta

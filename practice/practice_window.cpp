@@ -1,0 +1,842 @@
+#include "practice_window.h"
+
+#include "practice/answer_box.h"
+#include "practice/answer_sheet.h"
+#include "practice/question_browser.h"
+
+#include "data/resource_install.h"
+#include "marking/answer_judge.h"
+#include "marking/score.h"
+#include "ui_frame/picture_box.h"
+#include "ui_frame/skinned_frame.h"
+#include "ui_frame/ui_font.h"
+#include "ui_frame/units.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace orvanta {
+
+namespace {
+
+const QColor kStripColour(244, 245, 235);
+const QColor kTitleStripColour(225, 236, 250);
+const QColor kCaptionInk(40, 50, 70);
+
+constexpr int kMarkingBarCells = 15;
+
+struct ToolbarButton {
+    const char* caption;
+    const char* toolTip;
+    ButtonPictures pictures;
+};
+
+const std::array<ToolbarButton, kToolbarButtonCount>& toolbarButtons() {
+    static const std::array<ToolbarButton, kToolbarButtonCount> buttons = {{
+        {"Save",
+         "Save paper",
+         {"save_off.bmp", "save_on.bmp", "save_pressed.bmp", "save_disabled.bmp"}},
+        {"Mark",
+         "Mark paper",
+         {"mark_off.bmp", "mark_on.bmp", "mark_pressed.bmp", "mark_disabled.bmp"}},
+        {"Print", "Print question", {"print_off.bmp", "print_on.bmp", "print_pressed.bmp", {}}},
+        {"Close", "Close paper", {"close_off.bmp", "close_on.bmp", "close_pressed.bmp", {}}},
+        {"Back",
+         "Previous question",
+         {"back_off.bmp", "back_on.bmp", "back_pressed.bmp", "back_disabled.bmp"}},
+        {"Next",
+         "Next question",
+         {"forward_off.bmp", "forward_on.bmp", "forward_pressed.bmp", "forward_disabled.bmp"}},
+    }};
+    return buttons;
+}
+
+void fillBackground(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
+                  const QString& toolTip = {}) {
+    auto* label = new QLabel(text, parent);
+    if (name)
+        label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setToolTip(toolTip);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, kCaptionInk);
+    label->setPalette(p);
+    return label;
+}
+
+QString twoDigit(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+PracticeWindow::PracticeWindow(PaperSession session, PracticeHost& host, QWebEngineProfile* profile,
+                               SkinContext skin, PracticeServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , session_(std::move(session))
+    , host_(host)
+    , skin_(std::move(skin))
+    , services_(std::move(services)) {
+    setObjectName(take() == Take::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
+    frame_ = new SkinnedFrame(this, FrameKind::PracticeWindow, skin_);
+    frame_->setTitle(take() == Take::First ? QStringLiteral("Practice")
+                                           : QStringLiteral("Try Again"));
+    buildControls(profile);
+    connect(frame_, &SkinnedFrame::closeClicked, this, &PracticeWindow::ClosePaper);
+}
+
+PracticeWindow::~PracticeWindow() {
+    // A window that was never loaded or unloaded still owns its page file.
+    if (!unloaded_)
+        removePageFile();
+}
+
+// ---------------------------------------------------------------------------
+// The design: every control, as the window is drawn before it is loaded.
+
+void PracticeWindow::buildControls(QWebEngineProfile* profile) {
+    scnTabBG_ = new QWidget(this);
+    scnTabBG_->setObjectName(QStringLiteral("ScnTabBG"));
+    buildPaperSum();
+    buildToolbar();
+
+    browser_ = new QuestionBrowser(
+        profile, [invalid = services_.invalidOperation](QWidget* parent) { invalid(parent); },
+        this);
+    connect(browser_, &QWebEngineView::loadFinished, this, &PracticeWindow::pageLoaded);
+    connect(browser_, &QWebEngineView::printFinished, this, [this](bool ok) {
+        printer_.reset();
+        if (!ok)
+            tellPupil(QStringLiteral("Print"), QStringLiteral("The question could not be "
+                                                              "printed."));
+        emit printFinished(ok);
+    });
+
+    qnTitleBG_ = new QWidget(this);
+    qnTitleBG_->setObjectName(QStringLiteral("QnTitleBG"));
+    fillBackground(qnTitleBG_, kTitleStripColour);
+    qnTitle_ = makeLabel(qnTitleBG_, "QnTitle", QuestionTitle(1), uiFont(10, true));
+    qnTitle_->move(twipsToPixels(120), 0);
+    qnTitle_->setFixedHeight(twipsToPixels(kTitleStripHeightTwips));
+
+    ansBox_ = new AnswerSheet(take(), skin_.pictures, this);
+
+    picHideAns_ = new QWidget(this);
+    picHideAns_->setObjectName(QStringLiteral("PicHideAns"));
+    auto* handle = new PictureButton(skin_.pictures, picHideAns_);
+    handle->setObjectName(QStringLiteral("ImgHandle"));
+    handle->setToolTip(QStringLiteral("Hide answer sheet"));
+    handle->setFallbackSize(QSize(6, 48));
+    handle->setCursor(Qt::PointingHandCursor);
+    connect(handle, &PictureButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
+    imgHandle_ = handle;
+
+    buildBottomStrip();
+
+    sizer_ = new PictureBox(skin_.pictures, this);
+    sizer_->setObjectName(QStringLiteral("Sizer"));
+    sizer_->setFallbackSize(QSize(twipsToPixels(kSizerSizeTwips), twipsToPixels(kSizerSizeTwips)));
+
+    // The pointer shapes follow the pointer over the window's edges.
+    const FrameControls& c = frame_->controls();
+    for (QWidget* edge : {static_cast<QWidget*>(c.BLeft), static_cast<QWidget*>(c.BRight),
+                          static_cast<QWidget*>(c.BBot), static_cast<QWidget*>(c.BBotLeft),
+                          static_cast<QWidget*>(c.BBotRight), static_cast<QWidget*>(sizer_)}) {
+        edge->setMouseTracking(true);
+        edge->installEventFilter(this);
+    }
+}
+
+void PracticeWindow::buildPaperSum() {
+    paperSum_ = new PictureBox(skin_.pictures, scnTabBG_);
+    paperSum_->setObjectName(QStringLiteral("PaperSum"));
+    paperSum_->setFallbackSize(QSize(twipsToPixels(kPaperSumWidthTwips), 45));
+    auto* yourScore =
+        makeLabel(paperSum_, "lblYourScore", QStringLiteral("Your score"), uiFont(9, true));
+    yourScore->setGeometry(36, 5, 78, 16);
+    yourScore->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    pScoring_ = makeLabel(paperSum_, "PScoring", QString(), uiFont(11, true));
+    pScoring_->setGeometry(36, 21, 56, 20);
+    pScoring_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    percentSign_ = makeLabel(paperSum_, "lblPercent", QStringLiteral("%"), uiFont(11, true));
+    percentSign_->setGeometry(94, 21, 18, 20);
+    percentSign_->hide();
+    scoring_ = makeLabel(paperSum_, "Scoring", QString(), uiFont(9));
+    scoring_->hide();
+}
+
+void PracticeWindow::buildToolbar() {
+    const QSize size(twipsToPixels(kToolbarButtonWidthTwips),
+                     twipsToPixels(kToolbarButtonHeightTwips));
+    for (int b = 0; b < kToolbarButtonCount; ++b) {
+        const ToolbarButton& design = toolbarButtons()[b];
+        auto* button = new PictureButton(skin_.pictures, scnTabBG_);
+        const QString number = twoDigit(b + 1);
+        button->setObjectName(QStringLiteral("ToolBar") + number);
+        button->setFallbackSize(size);
+        button->setPictures(design.pictures);
+        button->setPicture(design.pictures.off);
+        button->setToolTip(QString::fromLatin1(design.toolTip));
+        QLabel* caption = button->setCaption(QString::fromLatin1(design.caption));
+        caption->setObjectName(QStringLiteral("lblTB") + number);
+        caption->setFont(uiFont(8));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        caption->setContentsMargins(0, 0, 0, 1);
+        connect(button, &PictureButton::pressed, this, [this] {
+            pressTrack_ = QStringLiteral("1");
+            updateToolbar(skin_.cursor());
+        });
+        connect(button, &PictureButton::released, this, [this] {
+            pressTrack_ = QStringLiteral("0");
+            updateToolbar(skin_.cursor());
+        });
+        toolbar_[b] = button;
+    }
+    connect(toolbar_[0], &PictureButton::clicked, this, &PracticeWindow::SavePaper);
+    connect(toolbar_[1], &PictureButton::clicked, this, &PracticeWindow::MarkPaper);
+    connect(toolbar_[2], &PictureButton::clicked, this, &PracticeWindow::PrintQuestion);
+    connect(toolbar_[3], &PictureButton::clicked, this, &PracticeWindow::ClosePaper);
+    connect(toolbar_[4], &PictureButton::clicked, this,
+            [this] { GoToQuestion(current_ - 1, true); });
+    connect(toolbar_[5], &PictureButton::clicked, this,
+            [this] { GoToQuestion(current_ + 1, true); });
+}
+
+void PracticeWindow::buildBottomStrip() {
+    remQnsBG_ = new QWidget(this);
+    remQnsBG_->setObjectName(QStringLiteral("RemQnsBG"));
+
+    // Footer panels, right-aligned in the strip: the first take's date,
+    // clock and answered count; the second take's label and answered count.
+    const bool first = take() == Take::First;
+    for (int k : {1, 2, 3}) {
+        if (!first && k == 2)
+            continue;
+        auto* panel = new PictureBox(skin_.pictures, remQnsBG_);
+        panel->setObjectName(QStringLiteral("Bot%1").arg(k));
+        panel->setFallbackSize(QSize(first || k == 3 ? 100 : 160, 25));
+        bot_[k - 1] = panel;
+    }
+    const QFont small = uiFont(8);
+    auto panelLabel = [&](QWidget* panel, const char* name, const QString& text,
+                          const QString& tip) {
+        QLabel* label = makeLabel(panel, name, text, uiFont(9, true), tip);
+        label->setGeometry(QRect(QPoint(0, 0), panel->size()));
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+    if (first) {
+        lblDate_ = panelLabel(bot_[0], "lblDate", QString(), QStringLiteral("Date"));
+        eTime_ = panelLabel(bot_[0], "ETime", QString(), QStringLiteral("Date completed"));
+        eTime_->hide();
+        lblClock_ =
+            panelLabel(bot_[1], "lblClock", QStringLiteral("00:00:00"), QStringLiteral("Clock"));
+        lTime_ = panelLabel(bot_[1], "LTime", QString(), QStringLiteral("Time taken"));
+        lTime_->hide();
+    } else {
+        lblSecondAttempt_ =
+            panelLabel(bot_[0], "lblSecondAttempt", QStringLiteral("Second Attempt"), QString());
+    }
+    auto* answered = new QWidget(bot_[2]);
+    answered->setGeometry(QRect(QPoint(0, 0), bot_[2]->size()));
+    auto* row = new QHBoxLayout(answered);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(2);
+    row->addStretch();
+    row->addWidget(makeLabel(answered, "lblAnsweredCaption", QStringLiteral("Done"), small));
+    lblAnsweredQ_ = makeLabel(answered, "lblAnsweredQ", QStringLiteral("0"), uiFont(9, true),
+                              QStringLiteral("Number of questions answered"));
+    row->addWidget(lblAnsweredQ_);
+    row->addWidget(makeLabel(answered, "lblOf", QStringLiteral("of"), small));
+    lblTotalQ_ = makeLabel(answered, "lblTotalQ", QString(), uiFont(9, true),
+                           QStringLiteral("Total number of questions"));
+    row->addWidget(lblTotalQ_);
+    row->addStretch();
+
+    txtRem_ = new PictureBox(skin_.pictures, remQnsBG_);
+    txtRem_->setObjectName(QStringLiteral("TxtRem"));
+    txtRem_->setFallbackSize(QSize(128, 25));
+    auto* remLabel = makeLabel(txtRem_, "TxtRemlbl", QStringLiteral("Qns left:"), small);
+    remLabel->setGeometry(6, 0, 50, 25);
+    remQns_ = new QComboBox(txtRem_);
+    remQns_->setObjectName(QStringLiteral("RemQns"));
+    remQns_->setFont(small);
+    remQns_->setToolTip(QStringLiteral("Select a remaining question"));
+    remQns_->setGeometry(56, 3, 66, 19);
+    connect(remQns_, &QComboBox::activated, this,
+            [this](int index) { GoToQuestion(remQns_->itemText(index).toInt(), false); });
+
+    buildMarkingBar();
+}
+
+void PracticeWindow::buildMarkingBar() {
+    fmeMark_ = new PictureBox(skin_.pictures, remQnsBG_);
+    fmeMark_->setObjectName(QStringLiteral("fmeMark"));
+    fmeMark_->setFallbackSize(QSize(200, 25));
+    for (int k = 1; k <= kMarkingBarCells; ++k) {
+        auto* cell = new PictureBox(skin_.pictures, fmeMark_);
+        cell->setObjectName(QStringLiteral("imgBar") + twoDigit(k));
+        cell->setFallbackSize(QSize(twipsToPixels(165), twipsToPixels(285)));
+        cell->move(twipsToPixels(50 + 195 * (k - 1)), twipsToPixels(45));
+        cell->hide();
+        imgBar_[k - 1] = cell;
+    }
+    fmeMark_->hide();
+}
+
+QLabel* PracticeWindow::lblTB(int number) const {
+    return ToolBar(number)->captionLabel();
+}
+
+AnswerFrame* PracticeWindow::Frame(int number) const {
+    return ansBox_->frame(number);
+}
+
+// ---------------------------------------------------------------------------
+// Loading.
+
+void PracticeWindow::Load() {
+    try {
+        // 1. Pictures. 2. The window computes in pixels at 15 twips a pixel;
+        // its grab zone is grabZoneTwips(). 3. Placement, with a layout pass.
+        loadPictures();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        setGeometry(
+            InitialPracticeGeometry(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768)));
+        // 4. The top bar. 5. The strips' colour. 6. The boxes around the
+        // answer boxes.
+        frame_->layOut();
+        LayOut();
+        paintBackgrounds();
+        drawAnswerBorders();
+        // 7. TopicCount. 8. Caption. 9. Question title.
+        topicCount_ = QString::number(session_.handOver().topicFirstIndex);
+        setCaption();
+        qnTitle_->setText(QuestionTitle(current_));
+        qnTitle_->adjustSize();
+        // 10 to 14. Questions, keys and part counts, types, marks, total.
+        session_.loadContent();
+        // 15. The first page.
+        ShowQuestionPage(false);
+        // 16. Answers, results, summary; the second take's carry-over.
+        session_.loadProgress();
+        // 17. The answer frames, and 18. Status and the stored figures, which
+        // the second take needs first as its frames depend on Status.
+        if (take() == Take::Second)
+            applyStatusFields();
+        ShowQuestionFrames();
+        ArrangeAnswerFrames();
+        if (take() == Take::First)
+            applyStatusFields();
+        // 19. The remaining questions. 20. A paper marked in this take shows
+        // its marked sheet.
+        RebuildRemainingList();
+        if (status_ == QLatin1String("1"))
+            MarkPaper();
+        // 21. Sheet shown, clock started. 22. Timer1. 23. Totals and date.
+        sheetShown_ = true;
+        startClock();
+        connect(frame_, &SkinnedFrame::hoverTick, this, &PracticeWindow::tick);
+        lblTotalQ_->setText(QString::number(session_.partCount()));
+        if (take() == Take::First)
+            lblDate_->setText(MarkingDateText(services_.calendar->now().date()));
+        tick(skin_.cursor());
+    } catch (...) {
+        forgetPageFile();
+        throw;
+    }
+}
+
+void PracticeWindow::loadPictures() {
+    frame_->setIconPicture(QStringLiteral("Pencil.ico"));
+    const FrameControls& c = frame_->controls();
+    c.BLeft->setPicture(QStringLiteral("border_left.bmp"));
+    c.BBotLeft->setPicture(QStringLiteral("border_left_corners.bmp"));
+    c.BRight->setPicture(QStringLiteral("border_right.bmp"));
+    c.BBotRight->setPicture(QStringLiteral("border_right_corners.bmp"));
+    c.BBot->setPicture(QStringLiteral("border_bot.bmp"));
+    paperSum_->setPicture(QStringLiteral("pen.bmp"));
+    if (take() == Take::First) {
+        for (PictureBox* panel : bot_)
+            panel->setPicture(QStringLiteral("bottombg3.bmp"));
+    } else {
+        bot_[0]->setPicture(QStringLiteral("bottombg1.bmp"));
+        bot_[2]->setPicture(QStringLiteral("bottombg3.bmp"));
+    }
+    txtRem_->setPicture(QStringLiteral("bottombg2.bmp"));
+    fmeMark_->setPicture(QStringLiteral("bottombg4.bmp"));
+    for (PictureBox* cell : imgBar_)
+        cell->setPicture(QStringLiteral("progressbar.bmp"));
+    ansBox_->PicInstruction()->setPicture(QStringLiteral("instruction.gif"));
+    ansBox_->placeInstruction();
+    sizer_->setPicture(QStringLiteral("statusgrabber.bmp"));
+    imgHandle_->setPicture(QStringLiteral("Handle.bmp"));
+    for (PictureButton* button : toolbar_)
+        button->setPicture(button->pictures().off);
+}
+
+void PracticeWindow::paintBackgrounds() {
+    for (QWidget* strip : {scnTabBG_, picHideAns_, remQnsBG_})
+        fillBackground(strip, kStripColour);
+}
+
+void PracticeWindow::drawAnswerBorders() {
+    for (int k = 1; k <= kAnswerFrameCount; ++k) {
+        AnswerFrame* frame = Frame(k);
+        frame->drawborder(frame->FA(), 0);
+    }
+}
+
+void PracticeWindow::setCaption() {
+    frame_->setTitle(
+        PracticeCaption(session_.handOver().topicName, session_.handOver().positionInTopic()));
+}
+
+void PracticeWindow::applyStatusFields() {
+    status_ = session_.status();
+    pScoring_->setText(session_.percentage());
+    if (take() == Take::First) {
+        lTime_->setText(session_.timeTaken());
+        eTime_->setText(session_.dateMarked());
+    }
+}
+
+void PracticeWindow::startClock() {
+    startMsecs_ = services_.monotonic->msecs();
+    clockStarted_ = true;
+}
+
+qint64 PracticeWindow::elapsedSeconds() const {
+    if (!clockStarted_)
+        return 0;
+    return (services_.monotonic->msecs() - startMsecs_) / 1000;
+}
+
+QString PracticeWindow::clockText() const {
+    return TimeTakenText(elapsedSeconds());
+}
+
+// ---------------------------------------------------------------------------
+// The question page.
+
+void PracticeWindow::ShowQuestionPage(bool fromNavigation) {
+    if (fromNavigation)
+        removePageFile();
+    const QString question = session_.content().questions.at(current_ - 1);
+    pageFile_ = session_.folder().pageFile(question);
+    const quint32 error =
+        InstallResource(session_.library(), question.toInt(), QStringLiteral("CUSTOM"), pageFile_,
+                        InstallKind::Scratch);
+    if (error == kInstallOk)
+        browser_->showFile(pageFile_);
+}
+
+void PracticeWindow::removePageFile() {
+    if (!pageFile_.isEmpty() && QFile::exists(pageFile_))
+        QFile::remove(pageFile_);
+}
+
+void PracticeWindow::forgetPageFile() {
+    removePageFile();
+    // The next window of the same paper writes a file of the same name.
+    pageFile_.clear();
+}
+
+void PracticeWindow::PrintQuestion() {
+    if (printer_)
+        return; // the last question is still being printed
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!services_.choosePrinter(*printer, this))
+        return;
+    printer_ = std::move(printer);
+    browser_->print(printer_.get());
+}
+
+// ---------------------------------------------------------------------------
+// The answer sheet and navigation.
+
+QStringList PracticeWindow::partTypes(int question) const {
+    return session_.content().types.mid(session_.offsetOf(question), session_.partsOf(question));
+}
+
+void PracticeWindow::StoreCurrentAnswers() {
+    const int offset = session_.offsetOf(current_);
+    const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
+    QStringList& answers = session_.progress().answers;
+    for (int k = 1; k <= parts; ++k)
+        answers[offset + k - 1] = Frame(k)->FA()->text();
+}
+
+bool PracticeWindow::SaveAnswerRecord() {
+    try {
+        session_.saveAnswers();
+        return true;
+    } catch (const RecordFileError& e) {
+        tellPupil(QStringLiteral("Orvanta"),
+                  QStringLiteral("Your answers could not be saved (%1). They are kept while "
+                                 "this paper is open.")
+                      .arg(e.reason() == RecordFileError::Reason::Unstorable
+                               ? QStringLiteral("an answer holds a sign that cannot be stored")
+                               : QStringLiteral("the file cannot be written")));
+        return false;
+    }
+}
+
+void PracticeWindow::GoToQuestion(int target, bool focusFirstAnswer) {
+    const auto question = NavigationTarget(target, session_.questionCount());
+    if (!question)
+        return;
+    StoreCurrentAnswers();
+    SaveAnswerRecord();
+    current_ = *question;
+    qnTitle_->setText(QuestionTitle(current_));
+    qnTitle_->adjustSize();
+    ShowQuestionFrames();
+    ArrangeAnswerFrames();
+    ShowQuestionPage(true);
+    RebuildRemainingList();
+    if (focusFirstAnswer)
+        Frame(1)->FA()->setFocus(Qt::OtherFocusReason);
+    updateToolbar(skin_.cursor());
+}
+
+void PracticeWindow::ShowQuestionFrames() {
+    ansBox_->hintLabel()->hide();
+    const int offset = session_.offsetOf(current_);
+    const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
+    ansBox_->PicInstruction()->setVisible(NeedsInstruction(partTypes(current_)));
+    auto fill = [&](AnswerFrame* frame, int part) {
+        if (take() == Take::First)
+            FillAnswerFrame(frame, part);
+        else
+            FillRetryFrame(frame, part);
+    };
+    if (parts >= 1) {
+        AnswerFrame* first = Frame(1);
+        fill(first, offset + 1);
+        if (take() == Take::First)
+            first->drawborder(first->FA(), 2);
+        first->layOutFor(session_.content().types.value(offset));
+        if (take() == Take::First)
+            first->drawborder(first->FA(), 0);
+    }
+    for (int k = 2; k <= parts; ++k)
+        fill(Frame(k), offset + k);
+}
+
+void PracticeWindow::FillAnswerFrame(AnswerFrame* frame, int part) {
+    const PaperContent& content = session_.content();
+    const PaperProgress& progress = session_.progress();
+    frame->M()->setText(content.keys.value(part - 1));
+    frame->FR()->setCode(progress.firstResults.value(part - 1));
+    frame->FA()->setMaxLength(content.types.value(part - 1) == QLatin1String("Q") ? 1 : 0);
+    frame->FA()->setText(progress.answers.value(part - 1));
+}
+
+void PracticeWindow::FillRetryFrame(AnswerFrame* frame, int part) {
+    const PaperContent& content = session_.content();
+    const PaperProgress& progress = session_.progress();
+    const int i = part - 1;
+    const bool rightFirstTime = IsRightCode(progress.firstResults.value(i));
+    frame->FR()->setCode(progress.firstResults.value(i));
+    frame->SR()->setCode(progress.secondResults.value(i));
+    QString model;
+    try {
+        model = ModelAnswer(progress.answers, content.keys, content.types, part);
+    } catch (const std::exception&) {
+        // A key the judge cannot read: show it as written.
+        model = content.keys.value(i);
+    }
+    frame->M()->setText(model);
+    frame->FA()->setMaxLength(content.types.value(i) == QLatin1String("Q") ? 1 : 0);
+    frame->FA()->setText(progress.answers.value(i));
+    if (status_ == QLatin1String("0")) {
+        frame->FA()->setReadOnly(rightFirstTime);
+        frame->FA()->setBackgroundColour(rightFirstTime ? kCarriedOverBlue : kAnswerWhite);
+        frame->FR()->setVisible(rightFirstTime);
+        if (rightFirstTime) {
+            const QRect box = frame->FA()->geometry();
+            frame->FR()->move(box.left() + box.width() + twipsToPixels(105), frame->FR()->y());
+        }
+    } else if (status_ == QLatin1String("1")) {
+        frame->M()->setVisible(IsWrongCode(progress.secondResults.value(i)));
+        frame->FA()->setBackgroundColour(rightFirstTime ? kCarriedOverBlue : kAnswerWhite);
+    }
+}
+
+void PracticeWindow::ArrangeAnswerFrames() {
+    ansBox_->ArrangeAnswerFrames(std::min(session_.partsOf(current_), kAnswerFrameCount));
+}
+
+void PracticeWindow::StackAnswerFrames() {
+    ansBox_->StackAnswerFrames(std::min(session_.partsOf(current_), kAnswerFrameCount));
+}
+
+void PracticeWindow::RebuildRemainingList() {
+    remQns_->clear();
+    for (int question :
+         RemainingQuestions(session_.progress().answers, session_.content().partCounts))
+        remQns_->addItem(QString::number(question));
+    // Nothing is chosen; the closed list says whether there is anything to choose.
+    remQns_->setPlaceholderText(remQns_->count() > 0 ? QStringLiteral("Choose")
+                                                     : QStringLiteral("None"));
+    remQns_->setCurrentIndex(-1);
+}
+
+void PracticeWindow::EnterMarkedState() {
+    for (int k = 1; k <= kAnswerFrameCount; ++k) {
+        AnswerFrame* frame = Frame(k);
+        frame->FA()->setReadOnly(true);
+        if (take() == Take::First) {
+            frame->FR()->show();
+        } else {
+            frame->SR()->show();
+            frame->FR()->hide();
+        }
+    }
+    txtRem_->hide();
+    ShowQuestionFrames();
+    ArrangeAnswerFrames();
+    if (take() == Take::First) {
+        lblClock_->hide();
+        lTime_->show();
+        lblDate_->hide();
+        eTime_->show();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Commands.
+
+void PracticeWindow::SavePaper() {
+    if (status_ != QLatin1String("0"))
+        return;
+    StoreCurrentAnswers();
+    if (SaveAnswerRecord())
+        host_.popUps().ask(QStringLiteral("Orvanta"), QStringLiteral("Paper saved"), 1, this);
+}
+
+void PracticeWindow::MarkPaper() {
+    if (status_ == QLatin1String("1")) {
+        EnterMarkedState();
+        return;
+    }
+    // Judging and storing an unmarked take is not part of this window yet:
+    // the command leaves the paper as it is.
+}
+
+void PracticeWindow::ClosePaper() {
+    if (unloaded_)
+        return;
+    if (host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+        emit closeConfirmed();
+}
+
+void PracticeWindow::Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    frame_->ticker().stop();
+    hide();
+    forgetPageFile();
+    host_.RefreshContents();
+}
+
+void PracticeWindow::tellPupil(const QString& title, const QString& message) {
+    host_.popUps().ask(title, message, 1, this);
+}
+
+// ---------------------------------------------------------------------------
+// Timer1.
+
+void PracticeWindow::tick(const QPoint& cursor) {
+    updateToolbar(cursor);
+    if (lblClock_ && lblClock_->isVisibleTo(this))
+        lblClock_->setText(clockText());
+    lblAnsweredQ_->setText(QString::number(AnsweredCount(session_.progress().answers)));
+    percentSign_->setVisible(!pScoring_->text().isEmpty());
+}
+
+void PracticeWindow::updateToolbar(const QPoint& cursor) {
+    const ToolbarEnables e = ToolbarEnableRules(status_, current_, session_.questionCount());
+    const std::array<bool, kToolbarButtonCount> enabled = {e.save, e.mark, true,
+                                                           true,   e.back, e.next};
+    const bool pressed = pressTrack_ == QLatin1String("1");
+    for (int b = 0; b < kToolbarButtonCount; ++b) {
+        toolbar_[b]->setEnabled(enabled[b]);
+        toolbar_[b]->updateLook(cursor, pressed);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Layout, the answer-sheet toggle, resizing.
+
+PracticePieceSizes PracticeWindow::pieceSizes() const {
+    PracticePieceSizes s = DesignPieceSizes();
+    const FrameGeometry& g = frame_->geometry();
+    s.topLeft = g.topLeft.size();
+    s.leftWidth = g.left.width();
+    s.rightWidth = g.right.width();
+    s.bottomHeight = g.bottom.height();
+    s.sizer = sizer_->size();
+    s.instructionHeight = ansBox_->PicInstruction()->naturalSize().height();
+    return s;
+}
+
+void PracticeWindow::LayOut() {
+    const PracticePieceSizes sizes = pieceSizes();
+    const PracticeLayout l = LayOutPracticeWindow(size(), sizes);
+    scnTabBG_->setGeometry(l.toolbarStrip);
+    for (int b = 0; b < kToolbarButtonCount; ++b)
+        toolbar_[b]->setGeometry(l.toolbarButtons[b]);
+    paperSum_->move(l.paperSum.topLeft());
+    ansBox_->setGeometry(l.answerSheet);
+    picHideAns_->setGeometry(l.handleStrip);
+    imgHandle_->move((l.handleStrip.width() - imgHandle_->width()) / 2,
+                     (l.handleStrip.height() - imgHandle_->height()) / 2);
+    browser_->setGeometry(l.browser);
+    qnTitleBG_->setGeometry(l.titleStrip);
+    remQnsBG_->setGeometry(l.remainingStrip);
+    layOutBottomStrip();
+    sizer_->move(l.sizer.topLeft());
+    ansBox_->placeInstruction();
+    qnTitleBG_->raise();
+    sizer_->raise();
+}
+
+void PracticeWindow::layOutBottomStrip() {
+    const int gap = twipsToPixels(kToolbarSpacingTwips);
+    txtRem_->move(gap, 0);
+    fmeMark_->move(txtRem_->x() + txtRem_->width() + gap, 0);
+    int right = remQnsBG_->width() - gap;
+    for (int k = 3; k >= 1; --k) {
+        PictureBox* panel = bot_[k - 1];
+        if (!panel)
+            continue;
+        right -= panel->width();
+        panel->move(right, 0);
+        right -= 2;
+    }
+    fmeMark_->raise();
+    txtRem_->raise();
+}
+
+void PracticeWindow::ToggleAnswerSheet() {
+    const PracticePieceSizes sizes = pieceSizes();
+    sheetShown_ = !sheetShown_;
+    const PracticeLayout l =
+        WithAnswerSheet(LayOutPracticeWindow(size(), sizes), sheetShown_, size(), sizes);
+    ansBox_->move(l.answerSheet.topLeft());
+    picHideAns_->move(l.handleStrip.topLeft());
+    browser_->resize(l.browser.width(), browser_->height());
+    remQnsBG_->resize(l.remainingStrip.width(), remQnsBG_->height());
+    layOutBottomStrip();
+    imgHandle_->setToolTip(sheetShown_ ? QStringLiteral("Hide answer sheet")
+                                       : QStringLiteral("Show answer sheet"));
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+QSize PracticeWindow::grabZoneTwips() const {
+    const int zone = pixelsToTwips(kGrabZonePixels);
+    return QSize(zone, zone);
+}
+
+void PracticeWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    event->accept();
+    edgeResize(skin_.cursor());
+}
+
+void PracticeWindow::edgeResize(QPoint globalPress) {
+    if (resizing_ || isMaximized())
+        return;
+    const QPoint origin = geometry().topLeft();
+    const QSize outerTwips = size() * kTwipsPerPixel;
+    const QPoint pressTwips = (globalPress - origin) * kTwipsPerPixel;
+    const GrabbedEdges edges = GrabbedEdgesAt(pressTwips, outerTwips, grabZoneTwips());
+    if (const auto snap = SnappedCursor(edges, pressTwips, outerTwips))
+        services_.placeCursor(origin +
+                              QPoint(snap->x() / kTwipsPerPixel, snap->y() / kTwipsPerPixel));
+    if (!edges.resizes())
+        return;
+    resizing_ = true;
+    const QPointer<PracticeWindow> alive(this);
+    while (services_.leftButtonHeld()) {
+        const QPoint cursorTwips = (skin_.cursor() - geometry().topLeft()) * kTwipsPerPixel;
+        const QSize current = size() * kTwipsPerPixel;
+        const QSize next = DraggedOuterSize(edges, cursorTwips, current, grabZoneTwips());
+        if (next != current)
+            resize(twipsToPixels(next.width()), twipsToPixels(next.height()));
+        // Let the timer, the layout and the painting run while the button
+        // is held; the next event (a move, the release, a tick) wakes us.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (!alive)
+            return;
+    }
+    resizing_ = false;
+}
+
+void PracticeWindow::applyPointerShape(QWidget* target, QPoint global, bool leftHeld) {
+    const QPoint posTwips = (global - geometry().topLeft()) * kTwipsPerPixel;
+    if (const auto shape =
+            PointerShapeAt(leftHeld, posTwips, size() * kTwipsPerPixel, grabZoneTwips())) {
+        if (*shape == Qt::ArrowCursor)
+            target->unsetCursor();
+        else
+            target->setCursor(*shape);
+    }
+}
+
+void PracticeWindow::mouseMoveEvent(QMouseEvent* event) {
+    applyPointerShape(this, event->globalPosition().toPoint(),
+                      event->buttons().testFlag(Qt::LeftButton));
+}
+
+void PracticeWindow::mouseReleaseEvent(QMouseEvent*) {
+    // The window's pointer shape is inherited by every control on it.
+    unsetCursor();
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        applyPointerShape(static_cast<QWidget*>(watched), mouse->globalPosition().toPoint(),
+                          mouse->buttons().testFlag(Qt::LeftButton));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    // The system's close asks like the Close button does.
+    event->ignore();
+    ClosePaper();
+}
+
+} // namespace orvanta

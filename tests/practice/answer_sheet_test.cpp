@@ -1,0 +1,160 @@
+// The answer boxes and the answer sheet as widgets: what a box refuses and
+// how it says so, the length limit of Q parts, the frames' stacking, part
+// letters and light-blue boxes.
+#include "practice/answer_box.h"
+#include "practice/answer_sheet.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+
+namespace {
+
+TEST(AnswerBoxTest, typedSeparatorsAndEnterAreRefusedWithAHint) {
+    AnswerBox box;
+    box.show();
+    QSignalSpy refused(&box, &AnswerBox::refused);
+    QTest::keyClicks(&box, "5>3");
+    EXPECT_EQ(box.text(), "53");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Enter);
+    EXPECT_EQ(box.text(), "53");
+    ASSERT_EQ(refused.size(), 3);
+    EXPECT_EQ(refused.at(0).first().toString(), kSeparatorHint);
+    EXPECT_EQ(refused.at(1).first().toString(), kLineBreakHint);
+}
+
+TEST(AnswerBoxTest, pastedTextIsFilteredToWhatCanBeStored) {
+    AnswerBox box;
+    box.show();
+    QSignalSpy refused(&box, &AnswerBox::refused);
+    QApplication::clipboard()->setText("snow\u2603 line\nbreak > caf\u00e9");
+    box.paste();
+    EXPECT_EQ(box.text(), "snow line break  caf\u00e9");
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused.first().first().toString(), kCharacterHint);
+}
+
+TEST(AnswerBoxTest, aOneCharacterBoxTakesOneCharacterHoweverItArrives) {
+    AnswerBox box;
+    box.setMaxLength(1);
+    box.show();
+    QTest::keyClicks(&box, "23");
+    EXPECT_EQ(box.text(), "2");
+    QApplication::clipboard()->setText("45");
+    box.selectAll();
+    box.paste();
+    EXPECT_EQ(box.text(), "4");
+    // A stored answer is shown as stored, even if longer than the limit.
+    box.setText("long");
+    EXPECT_EQ(box.text(), "long");
+}
+
+TEST(AnswerBoxTest, aReadOnlyBoxTakesNothing) {
+    AnswerBox box;
+    box.setText("kept");
+    box.setReadOnly(true);
+    box.show();
+    QTest::keyClicks(&box, "x");
+    EXPECT_EQ(box.text(), "kept");
+}
+
+TEST(AnswerBoxTest, spacesAndNonBreakingSpacesStayAsTyped) {
+    AnswerBox box;
+    box.show();
+    QTest::keyClicks(&box, "  8 2/5 ");
+    EXPECT_EQ(box.text(), "  8 2/5 ");
+    box.setText("a\u00a0b");
+    EXPECT_EQ(box.text(), "a\u00a0b");
+}
+
+class AnswerSheetTest : public ::testing::Test {
+protected:
+    AnswerSheet sheet{Take::First, nullptr, nullptr};
+};
+
+TEST_F(AnswerSheetTest, framesCarryTheirDesignNames) {
+    for (int k : {1, 20}) {
+        AnswerFrame* frame = sheet.frame(k);
+        const QString n = QString::number(k);
+        EXPECT_EQ(frame->objectName(), "Frame" + n);
+        EXPECT_EQ(frame->FA()->objectName(), "FA" + n);
+        EXPECT_EQ(frame->QL()->objectName(), "QL" + n);
+        EXPECT_EQ(frame->FR()->objectName(), "FR" + n);
+        EXPECT_EQ(frame->M()->objectName(), "M" + n);
+        EXPECT_EQ(frame->SR(), nullptr);
+    }
+    AnswerSheet second(Take::Second, nullptr, nullptr);
+    EXPECT_EQ(second.frame(7)->SR()->objectName(), "SR7");
+    EXPECT_EQ(second.frame(7)->FR()->x(), 240); // 3600 twips
+    EXPECT_EQ(second.frame(7)->SR()->x(), 136); // 2040 twips
+}
+
+TEST_F(AnswerSheetTest, arrangeShowsAFramePerPartAndTheFirstLetterFromTwoParts) {
+    sheet.ArrangeAnswerFrames(1);
+    EXPECT_TRUE(sheet.frame(1)->isVisibleTo(&sheet));
+    EXPECT_FALSE(sheet.frame(2)->isVisibleTo(&sheet));
+    EXPECT_FALSE(sheet.frame(1)->QL()->isVisibleTo(sheet.frame(1)));
+    sheet.ArrangeAnswerFrames(2);
+    EXPECT_TRUE(sheet.frame(2)->isVisibleTo(&sheet));
+    EXPECT_TRUE(sheet.frame(1)->QL()->isVisibleTo(sheet.frame(1)));
+    EXPECT_EQ(sheet.frame(2)->QL()->text(), "(b)");
+    EXPECT_EQ(sheet.frame(1)->y(), 3);
+    EXPECT_EQ(sheet.frame(2)->y(), 35); // 50 + 375 + 105 twips
+}
+
+TEST_F(AnswerSheetTest, aLongFirstFrameGrowsAndComesBack) {
+    AnswerFrame* first = sheet.frame(1);
+    first->layOutFor("L");
+    sheet.ArrangeAnswerFrames(2);
+    EXPECT_EQ(first->height(), 140);
+    EXPECT_EQ(first->FA()->size(), QSize(198, 67));
+    EXPECT_EQ(first->FR()->x(), 24 + 198 + 7);
+    EXPECT_EQ(sheet.frame(2)->y(), 3 + 140 + 7);
+    first->layOutFor("T");
+    EXPECT_EQ(first->height(), 25);
+    EXPECT_EQ(first->FA()->size(), QSize(105, 17));
+    EXPECT_EQ(first->FR()->x(), 136);
+}
+
+TEST_F(AnswerSheetTest, bordersArePaintedAndErasedAroundTheAnswerBox) {
+    AnswerFrame* frame = sheet.frame(3);
+    frame->drawborder(frame->FA(), 0);
+    ASSERT_EQ(frame->strokes().size(), 1);
+    const QRect box = frame->FA()->geometry();
+    EXPECT_EQ(frame->strokes().first().box,
+              QRect(QPoint(box.left() - 2, box.top() - 2),
+                    QPoint(box.left() + box.width() + 1, box.top() + box.height() + 1)));
+    EXPECT_EQ(frame->strokes().first().colour, kBorderBlue);
+    frame->drawborder(frame->FA(), 1);
+    ASSERT_EQ(frame->strokes().size(), 1);
+    EXPECT_EQ(frame->strokes().first().colour, kBorderGrey);
+    frame->drawborder(frame->FA(), 2);
+    EXPECT_TRUE(frame->strokes().isEmpty());
+
+    // The painted frame shows the light blue at the box's corner.
+    frame->drawborder(frame->FA(), 0);
+    frame->resize(frame->size());
+    const QImage painted = frame->grab().toImage();
+    EXPECT_EQ(QColor(painted.pixel(box.left() - 2, box.top() - 2)), kBorderBlue);
+}
+
+TEST_F(AnswerSheetTest, aRefusalShowsItsHintUnderTheBox) {
+    sheet.resize(273, 500);
+    sheet.ArrangeAnswerFrames(3);
+    sheet.show();
+    AnswerBox* box = sheet.frame(2)->FA();
+    QTest::keyClicks(box, ">");
+    EXPECT_TRUE(sheet.hintLabel()->isVisible());
+    EXPECT_EQ(sheet.hintLabel()->text(), kSeparatorHint);
+    EXPECT_GT(sheet.hintLabel()->y(), box->mapTo(&sheet, QPoint(0, box->height())).y());
+}
+
+} // namespace
