@@ -2,6 +2,7 @@
 #include "data/app_folder.h"
 #include "data/resource_install.h"
 #include "main_window/contents.h"
+#include "practice/practice_launcher.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -28,6 +29,10 @@ int main(int argc, char* argv[]) {
 
     Contents contents(ResourceLibrary(ResourceLibrary::bundledRoot()), AppFolder::fromEnvironment(),
                       nullptr);
+    // Declared after the main window so that it goes first, taking its
+    // practice window and browser profile with it.
+    PracticeWindows practiceWindows(contents.practiceEnvironment(), contents);
+    contents.setPracticeLauncher(&practiceWindows);
     contents.show();
     return app.exec();
 }

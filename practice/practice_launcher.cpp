@@ -23,7 +23,7 @@ PracticeWindows::~PracticeWindows() {
     delete window_;
     for (const QPointer<PracticeWindow>& window : retiring_)
         delete window.data();
-    warmView_.reset();
+    warmPage_.reset();
     delete profile_;
 }
 
@@ -34,16 +34,14 @@ QWebEngineProfile* PracticeWindows::profile() {
 }
 
 void PracticeWindows::warmUp() {
-    if (warmView_)
+    if (warmPage_)
         return;
-    // A page of the locked-down profile, loaded once off screen: the engine's
-    // processes start now instead of when the pupil opens the first paper.
-    warmView_ = std::make_unique<QWebEngineView>();
-    auto* page = new QWebEnginePage(profile(), warmView_.get());
-    warmView_->setPage(page);
-    warmView_->setAttribute(Qt::WA_DontShowOnScreen);
-    warmView_->resize(200, 150);
-    warmView_->show();
+    // A page of the locked-down profile, loaded once without a view: the
+    // engine's processes start now instead of when the pupil opens the first
+    // paper. A view, even one not meant for the screen, would put a native
+    // window of its own on the desktop.
+    warmPage_ = std::make_unique<QWebEnginePage>(profile());
+    QWebEnginePage* page = warmPage_.get();
     connect(page, &QWebEnginePage::loadFinished, this, &PracticeWindows::warmedUp,
             Qt::SingleShotConnection);
     page->setHtml(QStringLiteral("<html><body></body></html>"));

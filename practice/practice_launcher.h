@@ -10,7 +10,7 @@
 #include <memory>
 
 class QWebEngineProfile;
-class QWebEngineView;
+class QWebEnginePage;
 
 namespace orvanta {
 
@@ -54,7 +54,7 @@ private:
     PracticeHost& host_;
     PracticeServices services_;
     QWebEngineProfile* profile_ = nullptr;
-    std::unique_ptr<QWebEngineView> warmView_;
+    std::unique_ptr<QWebEnginePage> warmPage_;
     PracticeWindow* window_ = nullptr;
     QList<QPointer<PracticeWindow>> retiring_;
 };

@@ -8,8 +8,10 @@ from model import picture_marker
 ACCENTS = {"English": "#4f7bd9", "Mathematics": "#2f9a7e", "Science": "#d9772b"}
 LABELS = "abcdefghijklmnopqrst"
 
+# The practice window lays its "Question n" strip over the top 30 pixels of
+# the page, so the page starts below it.
 STYLE = """
-body{margin:0;padding:12px 16px 24px;background:#fbf8f1;color:#2a2d3e;
+body{margin:0;padding:38px 16px 24px;background:#fbf8f1;color:#2a2d3e;
 font-family:Arial,"Liberation Sans",Helvetica,sans-serif;font-size:18px;line-height:1.45}
 .top{display:flex;justify-content:space-between;align-items:center;margin:0 0 12px}
 .badge{background:ACCENT;color:#fff;font-weight:bold;border-radius:18px;padding:4px 16px;font-size:17px}
