@@ -12,33 +12,25 @@ ClickLabel::ClickLabel(QWidget* parent)
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        leftDown_ = true;
+    clicks_.press(event);
     event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = event->button() == Qt::LeftButton && leftDown_ &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        leftDown_ = false;
+    const bool click = clicks_.release(event, rect());
     event->accept();
     if (click)
         emit clicked();
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        if (!event->isAutoRepeat())
-            emit clicked();
-        return;
-    default:
+    if (!ClickTracker::isActivationKey(event)) {
         QLabel::keyPressEvent(event);
+        return;
     }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit clicked();
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_frame/click_tracker.h"
+
 #include <QLabel>
 
 namespace orvanta {
@@ -24,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool leftDown_ = false;
+    ClickTracker clicks_;
 };
 
 } // namespace orvanta

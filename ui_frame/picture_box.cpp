@@ -104,17 +104,13 @@ void PictureButton::forwardClicksFrom(QWidget* control) {
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        leftDown_ = true;
+    clicks_.press(event);
     emit pressed(event->button());
     event->accept();
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = event->button() == Qt::LeftButton && leftDown_ &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        leftDown_ = false;
+    const bool click = clicks_.release(event, rect());
     event->accept();
     emit released(event->button());
     if (click && isEnabled())
@@ -122,17 +118,13 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        if (!event->isAutoRepeat())
-            emit clicked();
-        return;
-    default:
+    if (!ClickTracker::isActivationKey(event)) {
         PictureBox::keyPressEvent(event);
+        return;
     }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit clicked();
 }
 
 void PictureButton::paintEvent(QPaintEvent* event) {

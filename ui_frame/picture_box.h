@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui_frame/click_tracker.h"
 #include "ui_frame/picture_source.h"
 
 #include <QPixmap>
@@ -131,7 +132,7 @@ protected:
 private:
     ButtonPictures buttonPictures_;
     QLabel* caption_ = nullptr;
-    bool leftDown_ = false;
+    ClickTracker clicks_;
 };
 
 } // namespace orvanta
