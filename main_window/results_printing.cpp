@@ -73,7 +73,18 @@ QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
                                         QStringLiteral("PDF files (*.pdf)"));
 }
 
+QString pdfFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
+                               : documents;
+}
+
 bool showPrinterSetUp(QPrinter& printer, QWidget* parent) {
+    // Without a printer the dialog's only choice is a PDF file; it would
+    // otherwise offer a bare folder as that file's name.
+    const bool noOutput = hasNoOutput(printer);
+    if (noOutput)
+        printer.setOutputFileName(pdfFolder() + QStringLiteral("/Orvanta results.pdf"));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(print_text::kSetupDialogTitle);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
@@ -82,7 +93,10 @@ bool showPrinterSetUp(QPrinter& printer, QWidget* parent) {
         if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
     }
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (!accepted && noOutput)
+        printer.setOutputFileName({});
+    return accepted;
 }
 
 } // namespace
@@ -98,7 +112,10 @@ PrintDialogs systemPrintDialogs() {
 }
 
 bool hasNoOutput(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return false;
+    const QString file = printer.outputFileName();
+    return file.isEmpty() || file.endsWith(u'/') || QFileInfo(file).isDir();
 }
 
 QString PrintTextLines(QPrinter& printer, const QStringList& lines, int columns) {
@@ -145,10 +162,7 @@ ResultsPrinter::ResultsPrinter(ResultsPrinter&&) noexcept = default;
 ResultsPrinter& ResultsPrinter::operator=(ResultsPrinter&&) noexcept = default;
 
 QString ResultsPrinter::suggestedPdfPath(const SubjectData& subject) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
-    return folder + u'/' + subject.name + QStringLiteral(" results.pdf");
+    return pdfFolder() + u'/' + subject.name + QStringLiteral(" results.pdf");
 }
 
 ResultsPrinter::Outcome ResultsPrinter::PrintResults(const QString& courseTitle,

@@ -46,7 +46,8 @@ struct PrintDialogs {
 };
 
 // The platform's print dialog (with its "print to a PDF file" choice, which
-// is all there is where no printer is installed) and its save-file dialog.
+// is all there is where no printer is installed; the file is then proposed
+// as "Orvanta results.pdf" in the documents folder) and its save-file dialog.
 PrintDialogs systemPrintDialogs();
 
 // Puts `lines` on `printer` as one document in Liberation Mono (any
@@ -58,7 +59,7 @@ PrintDialogs systemPrintDialogs();
 QString PrintTextLines(QPrinter& printer, const QStringList& lines, int columns);
 
 // True when `printer` has nowhere to print to: no printer installed and no
-// PDF file chosen.
+// PDF file chosen (an empty name or a folder).
 bool hasNoOutput(const QPrinter& printer);
 
 // The printer the Setup command chooses and the Print command uses. The main

@@ -172,9 +172,14 @@ TEST_F(ResultsPrintingTest, setUpChoiceIsWhatPrintUses) {
     EXPECT_FALSE(printer.PrintSetup());
     EXPECT_TRUE(hasNoOutput(printer.printer()));
 
+    // A folder for a file name is still nowhere to print to.
+    setUpChoice = out.path() + u'/';
+    EXPECT_TRUE(printer.PrintSetup());
+    EXPECT_TRUE(hasNoOutput(printer.printer()));
+
     setUpChoice = file("chosen.pdf");
     EXPECT_TRUE(printer.PrintSetup());
-    EXPECT_EQ(setUpShown, 2);
+    EXPECT_EQ(setUpShown, 3);
 
     EXPECT_EQ(printer.PrintResults(kTitle, home.subject()), ResultsPrinter::Outcome::SavedAsPdf);
     EXPECT_TRUE(suggestions.isEmpty()) << "no file dialog: the set-up chose the file";
