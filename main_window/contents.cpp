@@ -91,6 +91,7 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     , startUp_(RunDataStartUp(library_, folder_))
     , skin_{std::make_shared<PictureSource>(folder_.graphicsFolder()), std::move(cursor)}
     , popUps_(skin_, PopUpResponse)
+    , resultsPrinter_(popUpMessages(popUps_, this), systemPrintDialogs(), this)
     , webLink_(WebLinkShell::system()) {
     setObjectName(QStringLiteral("Contents"));
     setAttribute(Qt::WA_QuitOnClose);
@@ -188,11 +189,12 @@ void Contents::createPages() {
     Body_Trash = new ErasePage(skin_.pictures, this);
     connect(Body_Trash, &ErasePage::eraseConfirmed, this, &Contents::eraseResults);
 
-    Body_Report = new QWidget(this);
-    Body_Report->setObjectName(QStringLiteral("Body_Report"));
+    Body_Report = new ReportPage(skin_, this);
+    connect(Body_Report, &ReportPage::reportPosChanged, this,
+            [this](const QString& position) { txtReportPos = position; });
 
     for (QWidget* page : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_About),
-                          static_cast<QWidget*>(Body_Trash), Body_Report}) {
+                          static_cast<QWidget*>(Body_Trash), static_cast<QWidget*>(Body_Report)}) {
         page->setGeometry(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height(), ScnTabBG->width(),
                           height() - ScnTabBG->y() - ScnTabBG->height() -
                               frame_->geometry().bottom.height());
@@ -430,6 +432,44 @@ void Contents::ShowPage() {
     }
 }
 
+std::optional<SubjectData> Contents::freshSubjectData(const QString& purpose) {
+    const int subject = LChose.toInt();
+    try {
+        const ProgressStore store(library_, folder_, lblCOD);
+        return LoadSubjectData(course(), store, subject);
+    } catch (const RecordFileError& e) {
+        tellPupil(QStringLiteral("Your %1 in %2 could not be made. %3")
+                      .arg(purpose, course().subject(subject).name, readableError(e.message())));
+        return std::nullopt;
+    }
+}
+
+void Contents::BuildReport() {
+    // The report is made afresh from the files at every Report command.
+    const std::optional<SubjectData> subject = freshSubjectData(QStringLiteral("report"));
+    if (!subject)
+        return;
+    QString trendLine;
+    try {
+        trendLine = ProgressStore(library_, folder_, lblCOD).ReadTrendLine(subject->subject);
+    } catch (const RecordFileError& e) {
+        tellPupil(QStringLiteral("Your recent scores in %1 could not be read. %2")
+                      .arg(subject->name, readableError(e.message())));
+    }
+    Body_Report->setReportPos(txtReportPos);
+    Body_Report->showReport(*subject, trendLine);
+    placePage(Body_Report);
+}
+
+void Contents::PrintResults() {
+    if (const std::optional<SubjectData> subject = freshSubjectData(QStringLiteral("printout")))
+        resultsPrinter_.PrintResults(course().title, *subject);
+}
+
+void Contents::PrintSetup() {
+    resultsPrinter_.PrintSetup();
+}
+
 void Contents::placePage(QWidget* page) {
     page->move(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height());
     page->show();
@@ -437,7 +477,7 @@ void Contents::placePage(QWidget* page) {
     // The pages underneath are hidden as well as covered, so that the
     // keyboard cannot reach their controls.
     for (QWidget* other : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_About),
-                           static_cast<QWidget*>(Body_Trash), Body_Report}) {
+                           static_cast<QWidget*>(Body_Trash), static_cast<QWidget*>(Body_Report)}) {
         if (other != page)
             other->hide();
     }

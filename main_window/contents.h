@@ -4,6 +4,8 @@
 #include "data/data_startup.h"
 #include "data/resource_install.h"
 #include "main_window/home_page_rules.h"
+#include "main_window/report_page.h"
+#include "main_window/results_printing.h"
 #include "main_window/subject_data.h"
 #include "main_window/web_link.h"
 #include "practice/paper_hand_over.h"
@@ -15,6 +17,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 
@@ -83,6 +86,8 @@ public:
     // Messages waiting for the window to be shown.
     const QStringList& pendingNotices() const { return pendingNotices_; }
     SkinnedFrame& frame() { return *frame_; }
+    // The printer the Setup command chose, and the dialogs of printing.
+    ResultsPrinter& resultsPrinter() { return resultsPrinter_; }
 
     // Hidden fields, read and written as text as the other windows expect.
     QString LChose = QStringLiteral("1");     // chosen subject "1".."3"
@@ -127,7 +132,7 @@ public:
     HomePage* Body_Home = nullptr;
     AboutPage* Body_About = nullptr;
     ErasePage* Body_Trash = nullptr;
-    QWidget* Body_Report = nullptr;
+    ReportPage* Body_Report = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -149,11 +154,13 @@ private:
     void tellPendingNotices();
     QString readableError(const QString& message) const;
 
-    // Commands whose pages come with the report and printing; until then
-    // they change nothing on screen.
-    void BuildReport() {}
-    void PrintResults() {}
-    void PrintSetup() {}
+    // The Report, Print and Setup commands of the toolbar.
+    void BuildReport();
+    void PrintResults();
+    void PrintSetup();
+    // The chosen subject as its summary file holds it now, or nothing after
+    // telling the pupil why it cannot be read.
+    std::optional<SubjectData> freshSubjectData(const QString& purpose);
 
     ResourceLibrary library_;
     AppFolder folder_;
@@ -161,6 +168,7 @@ private:
     StartUpReport startUp_;
     SkinContext skin_;
     PopUpChannel popUps_;
+    ResultsPrinter resultsPrinter_;
     WebLinkShell webLink_;
     SkinnedFrame* frame_ = nullptr;
 

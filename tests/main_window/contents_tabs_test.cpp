@@ -64,20 +64,44 @@ TEST_F(TabsTest, theHelpTabTurnsTheToolbarIntoAboutTrashAndSetupAndBack) {
     EXPECT_FALSE(c().Body_About->isVisible());
 }
 
-TEST_F(TabsTest, printReportAndSetupLeaveThePageOnScreenAndKeepTheirCommand) {
+TEST_F(TabsTest, printAndSetupLeaveThePageOnScreenAndReportShowsTheReport) {
+    int setUps = 0;
+    c().resultsPrinter() =
+        ResultsPrinter(popUpMessages(c().popUps(), &c()),
+                       PrintDialogs{[&](QPrinter&, QWidget*) { return ++setUps, false; },
+                                    [](QWidget*, const QString&) { return QString(); }},
+                       &c());
+
+    // No printer here: Print offers a PDF file, which the pupil declines.
+    c().popUps().setNextAnswer(false);
     click(c().ToolBar[2]);
     EXPECT_EQ(c().txtToolBarPos, "3");
+    EXPECT_EQ(c().popUps().lastTitle(), "Print");
     EXPECT_TRUE(c().Body_Home->isVisible());
+
     click(c().ToolBar[1]);
     EXPECT_EQ(c().txtToolBarPos, "2");
-    EXPECT_TRUE(c().Body_Home->isVisible());
+    EXPECT_TRUE(c().Body_Report->isVisible());
+    EXPECT_FALSE(c().Body_Home->isVisible());
 
     click(c().Tab[3]);
     click(c().ToolBar[3]);
     EXPECT_EQ(c().txtToolBarPos, "4");
+    EXPECT_EQ(setUps, 1);
     EXPECT_TRUE(c().Body_About->isVisible());
     click(c().Tab[3]);
     EXPECT_EQ(c().txtToolBarPos, "1");
+}
+
+TEST_F(TabsTest, aSubjectTabOpensTheReportAtItsFirstSectionAgain) {
+    click(c().ToolBar[1]);
+    c().txtReportPos = "3"; // as a click on the third section's bar leaves it
+    click(c().ToolBar[0]);
+    click(c().ToolBar[1]);
+    EXPECT_EQ(c().Body_Report->reportPos(), "3");
+    click(c().Tab[1]);
+    click(c().ToolBar[1]);
+    EXPECT_EQ(c().Body_Report->reportPos(), "1");
 }
 
 TEST_F(TabsTest, aPressOnOneToolbarButtonShowsWhicheverButtonIsUnderThePointerPressed) {
