@@ -534,11 +534,11 @@ void PracticeWindow::ShowQuestionFrames() {
     if (parts >= 1) {
         AnswerFrame* first = Frame(1);
         fill(first, offset + 1);
-        if (take() == Take::First)
-            first->drawborder(first->FA(), 2);
+        // The box drawn around FA1 follows its size in both takes: a long
+        // answer box would otherwise keep the one-line box around its top.
+        first->drawborder(first->FA(), 2);
         first->layOutFor(session_.content().types.value(offset));
-        if (take() == Take::First)
-            first->drawborder(first->FA(), 0);
+        first->drawborder(first->FA(), 0);
     }
     for (int k = 2; k <= parts; ++k)
         fill(Frame(k), offset + k);

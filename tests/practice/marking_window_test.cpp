@@ -474,6 +474,26 @@ INSTANTIATE_TEST_SUITE_P(
                         {QString(), "earthworm", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Paper 103 is one long answer (type L), wrong in both takes.
+TEST(MarkingWindowTest, aLongAnswerStillWrongShowsItsSentenceUnderItsBox) {
+    PracticeFixture f;
+    f.storeRecord(ProgressFile::FirstResults, 1, 103, {W});
+    f.storeRecord(ProgressFile::SecondAnswers, 1, 103, {"she will go to work"});
+    f.setSummary(1, 3, SummaryRows::FST, "1");
+    PracticeWindow* w = f.open(1, 3, 2);
+    ASSERT_NE(w, nullptr);
+    clickMark(f, w, {true});
+    AnswerFrame* frame = w->Frame(1);
+    EXPECT_EQ(frame->SR()->code(), W);
+    EXPECT_TRUE(shownIn(frame->M()));
+    EXPECT_EQ(frame->M()->text(), "she will not go to work");
+    EXPECT_TRUE(frame->M()->wordWrap());
+    EXPECT_GT(frame->M()->y(), frame->FA()->geometry().bottom());
+    // One box around the long answer box, none left of the one-line layout.
+    ASSERT_EQ(frame->strokes().size(), 1);
+    EXPECT_TRUE(frame->strokes().first().box.contains(frame->FA()->geometry()));
+}
+
 class StoreFailureTest : public ::testing::TestWithParam<ProgressFile> {};
 
 // A folder in a progress file's place: writing it (or reading it before
