@@ -2,9 +2,10 @@
 
 namespace orvanta {
 
-MarkingError::MarkingError(Reason reason, QString message)
+MarkingError::MarkingError(Reason reason, QString message, QString file)
     : std::runtime_error(message.toStdString())
     , reason_(reason)
-    , message_(std::move(message)) {}
+    , message_(std::move(message))
+    , file_(std::move(file)) {}
 
 } // namespace orvanta

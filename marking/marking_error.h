@@ -19,14 +19,18 @@ public:
         StoreFailed,   // a progress file could not be written; see message()
     };
 
-    MarkingError(Reason reason, QString message);
+    MarkingError(Reason reason, QString message, QString file = {});
 
     Reason reason() const { return reason_; }
     const QString& message() const { return message_; }
+    // StoreFailed: the path of the progress file that could not be read or
+    // written; empty when the fault lies with no one file.
+    const QString& file() const { return file_; }
 
 private:
     Reason reason_;
     QString message_;
+    QString file_;
 };
 
 } // namespace orvanta

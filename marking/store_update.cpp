@@ -40,14 +40,15 @@ public:
         try {
             write();
         } catch (const std::exception& error) {
-            failWith(reasonOf(error));
+            const auto* record = dynamic_cast<const RecordFileError*>(&error);
+            failWith(reasonOf(error), record ? record->file() : QString());
         }
         if (undo)
             undo_.push_back(std::move(undo));
     }
 
 private:
-    [[noreturn]] void failWith(const QString& reason) {
+    [[noreturn]] void failWith(const QString& reason, const QString& file) {
         QStringList undoFailures;
         for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) {
             try {
@@ -64,7 +65,7 @@ private:
             message += QStringLiteral(" The files already rewritten could not all be put back, "
                                       "so the stored results may disagree: %1")
                            .arg(undoFailures.join(u' '));
-        throw MarkingError(MarkingError::Reason::StoreFailed, message);
+        throw MarkingError(MarkingError::Reason::StoreFailed, message, file);
     }
 
     int paperNumber_;

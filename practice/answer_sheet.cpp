@@ -5,7 +5,6 @@
 #include "ui_frame/ui_font.h"
 #include "ui_frame/units.h"
 
-#include <QLineEdit>
 #include <QPainter>
 
 namespace orvanta {
@@ -74,16 +73,17 @@ AnswerFrame::AnswerFrame(int number, Take take, QWidget* parent)
     if (take == Take::Second)
         sr_ = makeResultLabel("SR", kResultLeftTwips);
 
-    m_ = new QLineEdit(QStringLiteral("M"), this);
+    m_ = new QLabel(QStringLiteral("M"), this);
     m_->setObjectName(QStringLiteral("M%1").arg(number));
-    m_->setReadOnly(true);
-    m_->setFocusPolicy(Qt::NoFocus);
+    m_->setTextFormat(Qt::PlainText);
     m_->setFont(uiFont(9, true));
-    m_->setFrame(false);
+    m_->setIndent(3);
+    m_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette p = m_->palette();
-    p.setColor(QPalette::Text, QColor(0, 0, 255));
-    p.setColor(QPalette::Base, kAnswerWhite);
+    p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    p.setColor(QPalette::Window, kAnswerWhite);
     m_->setPalette(p);
+    m_->setAutoFillBackground(true);
     m_->setGeometry(
         twipsRect(kModelLeftTwips, kAnswerTopTwips, kModelWidthTwips, kAnswerHeightTwips));
     m_->hide();
@@ -107,6 +107,10 @@ void AnswerFrame::layOutFor(const QString& typeLetter) {
     if (sr_)
         sr_->move(twipsToPixels(l.resultLeft), sr_->y());
     m_->setGeometry(twipsRect(l.modelLeft, l.modelTop, l.modelWidth, l.modelHeight));
+    // A long model answer is a whole sentence: it wraps in its tall box.
+    const bool longAnswer = typeLetter == QLatin1String("L");
+    m_->setWordWrap(longAnswer);
+    m_->setAlignment(Qt::AlignLeft | (longAnswer ? Qt::AlignTop : Qt::AlignVCenter));
 }
 
 void AnswerFrame::drawborder(const QWidget* control, int mode) {

@@ -13,8 +13,6 @@
 #include <array>
 #include <memory>
 
-class QLineEdit;
-
 namespace orvanta {
 
 class AnswerBox;
@@ -49,8 +47,9 @@ struct BorderStroke {
 
 // Frame1..Frame20: one answer part. Holds QLn (the part letter), FAn (the
 // answer box), FRn (first-take result), SRn (second-take result, second take
-// only), Mn (the model answer, read-only, blue on white). Laid out at the
-// design positions; frame 1 is re-laid out by type letter.
+// only), Mn (the model answer: read-only, blue on white, one line, wrapped
+// over several lines under a long answer box). Laid out at the design
+// positions; frame 1 is re-laid out by type letter.
 class AnswerFrame : public QWidget {
     Q_OBJECT
 public:
@@ -61,7 +60,7 @@ public:
     AnswerBox* FA() const { return fa_; }
     ResultLabel* FR() const { return fr_; }
     ResultLabel* SR() const { return sr_; } // null in the first take
-    QLineEdit* M() const { return m_; }
+    QLabel* M() const { return m_; }
 
     // The design height of the frame in twips (375, or 2100 for a long
     // answer), which the stacking adds up.
@@ -92,7 +91,7 @@ private:
     AnswerBox* fa_;
     ResultLabel* fr_;
     ResultLabel* sr_ = nullptr;
-    QLineEdit* m_;
+    QLabel* m_;
     QList<BorderStroke> strokes_;
 };
 

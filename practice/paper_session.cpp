@@ -1,6 +1,8 @@
 #include "paper_session.h"
 
 #include "data/record_file.h"
+#include "marking/key_check.h"
+#include "marking/store_update.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -123,6 +125,64 @@ QString PaperSession::dateMarked() const {
 
 void PaperSession::saveAnswers() {
     progress_.answerFile->replace(handOver_.paperNumber, progress_.answers);
+}
+
+PaperMarking PaperSession::judgeAnswers() const {
+    return MarkPaperAnswers(content_, progress_.answers);
+}
+
+void PaperSession::storeMarking(const PaperMarking& marking, const MarkingMoment& moment) {
+    PaperProgress& p = progress_;
+    if (take() == Take::First) {
+        StoreFirstTakeMarking(
+            store_, handOver_.subject, *p.answerFile, *p.resultFile, p.summary,
+            {handOver_.paperNumber, p.answers, marking.results, marking.percentage, moment});
+    } else {
+        StoreSecondTakeMarking(
+            store_, handOver_.subject, *p.answerFile, *p.resultFile, p.summary,
+            {handOver_.paperNumber, p.answers, marking.results, marking.percentage});
+    }
+    p.results(take()) = marking.results;
+}
+
+QString PaperSession::pupilMessage(const MarkingError& error) const {
+    const QString paper = PracticeCaption(handOver_.topicName, handOver_.positionInTopic());
+    switch (error.reason()) {
+    case MarkingError::Reason::InvalidKey:
+        return paper + QStringLiteral(" cannot be marked: ") + faultyKeyText();
+    case MarkingError::Reason::ZeroTotal:
+        return paper + QStringLiteral(" cannot be marked: its marks add up to 0.");
+    case MarkingError::Reason::StoreFailed: {
+        QString message = QStringLiteral("Your marking of %1 could not be saved, so the paper is "
+                                         "not marked yet. Try Mark again later.")
+                              .arg(paper);
+        if (!error.file().isEmpty())
+            message += QStringLiteral(" (File: %1)").arg(QFileInfo(error.file()).fileName());
+        return message;
+    }
+    default:
+        return withoutFolder(error.message(), folder_.path());
+    }
+}
+
+QString PaperSession::faultyKeyText() const {
+    QList<KeyProblem> faults;
+    try {
+        faults = CheckPaperKeys(content_);
+    } catch (const MarkingError&) {
+    }
+    faults.removeIf([](const KeyProblem& p) { return !p.blocksJudging(); });
+    if (faults.isEmpty())
+        return QStringLiteral("its answer key is faulty.");
+    const KeyProblem& first = faults.first();
+    const auto question = content_.questions.indexOf(first.question) + 1;
+    QString where = QStringLiteral("Question %1 (%2)").arg(question).arg(first.question);
+    if (partsOf(static_cast<int>(question)) > 1)
+        where += QStringLiteral(" part ") + PartLetter(first.partInQuestion);
+    QString text = QStringLiteral("the answer key of %1 is faulty").arg(where);
+    if (faults.size() > 1)
+        text += QStringLiteral(" (and %1 more)").arg(faults.size() - 1);
+    return text + u'.';
 }
 
 } // namespace orvanta

@@ -6,6 +6,9 @@
 #include "data/course_content.h"
 #include "data/progress_store.h"
 #include "data/record_file.h"
+#include "marking/clock.h"
+#include "marking/marking_error.h"
+#include "marking/paper_marking.h"
 
 #include <QString>
 #include <QStringList>
@@ -101,7 +104,29 @@ public:
     // the answers stay in memory.
     void saveAnswers();
 
+    // Judges this take's answers (MarkPaperAnswers; in the second take the
+    // second answers, carried-over parts included). Throws MarkingError:
+    // InvalidKey or ZeroTotal, naming the paper. Changes nothing.
+    PaperMarking judgeAnswers() const;
+
+    // Stores `marking` as this take's marking: in the first take with
+    // `moment`, through StoreFirstTakeMarking (answers, results, trend,
+    // summary); in the second take through StoreSecondTakeMarking (answers,
+    // results, summary; `moment` is not used). On success this take's
+    // results, the kept lines and the summary rows hold the marking. Throws
+    // MarkingError as those do; the files and everything held here are then
+    // as they were.
+    void storeMarking(const PaperMarking& marking, const MarkingMoment& moment);
+
+    // A marking fault in the pupil's words, short enough for the pop-up and
+    // naming the paper as its window does ("Grammar - Paper 3"): of faulty
+    // keys the first one's question and how many more there are; of a store
+    // that failed, the name of the file.
+    QString pupilMessage(const MarkingError& error) const;
+
 private:
+    QString faultyKeyText() const;
+
     PaperHandOver handOver_;
     ResourceLibrary library_;
     AppFolder folder_;

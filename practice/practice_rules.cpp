@@ -76,6 +76,16 @@ void CarryOverRightParts(const QStringList& firstAnswers, const QStringList& fir
     }
 }
 
+QString MarkingQuestion(const QStringList& answers, const QStringList& lockedResults) {
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        if (i < lockedResults.size() && IsRightCode(lockedResults.at(i)))
+            continue;
+        if (answers.at(i).isEmpty())
+            return QString::fromLatin1(kMarkNotAllAnswered);
+    }
+    return QString::fromLatin1(kMarkAllAnswered);
+}
+
 bool IsRightCode(const QString& code) {
     return code == kRightCode;
 }

@@ -60,6 +60,17 @@ std::optional<int> NavigationTarget(int target, int questionCount);
 void CarryOverRightParts(const QStringList& firstAnswers, const QStringList& firstResults,
                          QStringList& answers, QStringList& secondResults);
 
+// The question the Mark command asks, titled kMarkingTitle: kMarkNotAllAnswered
+// when some part's answer is the empty text (a part of spaces counts as
+// answered), kMarkAllAnswered otherwise. Parts whose element of
+// `lockedResults` is the right code are not looked at: the second take's
+// parts carried over from the first (the first take passes nothing).
+inline constexpr char kMarkingTitle[] = "Marking";
+inline constexpr char kMarkAllAnswered[] = "Do you want to mark your practice now?";
+inline constexpr char kMarkNotAllAnswered[] =
+    "You have not answered all the questions.  Do you still want to mark your practice?";
+QString MarkingQuestion(const QStringList& answers, const QStringList& lockedResults = {});
+
 // The result codes of the judge (kRightCode, kWrongCode of answer_judge.h).
 bool IsRightCode(const QString& code);
 bool IsWrongCode(const QString& code);

@@ -60,6 +60,8 @@ struct PracticeServices {
     std::function<bool()> leftButtonHeld = isLeftButtonHeld;
     // Lets the pupil choose a printer (the print dialog); true to print.
     std::function<bool(QPrinter& printer, QWidget* parent)> choosePrinter = execPrintDialog;
+    // How long the marking bar takes to fill, milliseconds (0: at once).
+    int markingBarMs = 3000;
 
     static void showInvalidOperationBox(QWidget* parent);
     static void placeSystemCursor(QPoint global);

@@ -2,6 +2,7 @@
 
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
+#include "practice/marking_bar.h"
 #include "practice/question_browser.h"
 
 #include "data/resource_install.h"
@@ -300,6 +301,7 @@ void PracticeWindow::buildMarkingBar() {
         imgBar_[k - 1] = cell;
     }
     fmeMark_->hide();
+    markingBar_ = new MarkingBar(fmeMark_, QList<QWidget*>(imgBar_.begin(), imgBar_.end()), this);
 }
 
 QLabel* PracticeWindow::lblTB(int number) const {
@@ -532,11 +534,11 @@ void PracticeWindow::ShowQuestionFrames() {
     if (parts >= 1) {
         AnswerFrame* first = Frame(1);
         fill(first, offset + 1);
-        if (take() == Take::First)
-            first->drawborder(first->FA(), 2);
+        // The box drawn around FA1 follows its size in both takes: a long
+        // answer box would otherwise keep the one-line box around its top.
+        first->drawborder(first->FA(), 2);
         first->layOutFor(session_.content().types.value(offset));
-        if (take() == Take::First)
-            first->drawborder(first->FA(), 0);
+        first->drawborder(first->FA(), 0);
     }
     for (int k = 2; k <= parts; ++k)
         fill(Frame(k), offset + k);
@@ -639,8 +641,60 @@ void PracticeWindow::MarkPaper() {
         EnterMarkedState();
         return;
     }
-    // Judging and storing an unmarked take is not part of this window yet:
-    // the command leaves the paper as it is.
+    // Mark is enabled only while the take is not marked; the bar blocks
+    // input, but a call from code while it plays is ignored too.
+    if (status_ != QLatin1String("0") || markingBar_->isPlaying() || unloaded_)
+        return;
+    markUnmarkedTake();
+    updateToolbar(skin_.cursor());
+}
+
+void PracticeWindow::markUnmarkedTake() {
+    const QString title = QString::fromLatin1(kMarkingTitle);
+    // The answers are saved even when the pupil then declines. A save that
+    // fails has been told; the marking would rewrite the same file and fail.
+    StoreCurrentAnswers();
+    if (!SaveAnswerRecord())
+        return;
+    const PaperProgress& progress = session_.progress();
+    const QString question = MarkingQuestion(
+        progress.answers, take() == Take::Second ? progress.firstResults : QStringList());
+    if (!host_.popUps().ask(title, question, 2, this))
+        return;
+
+    // Judging is pure: a paper that cannot be marked says so before the bar.
+    PaperMarking marking;
+    try {
+        marking = session_.judgeAnswers();
+    } catch (const MarkingError& e) {
+        tellPupil(title, session_.pupilMessage(e));
+        return;
+    }
+
+    repaint();
+    markingBar_->play(services_.markingBarMs);
+
+    // The moment of marking: the date, and the time taken as the running
+    // clock reads it now. The second take records neither.
+    MarkingMoment moment;
+    if (take() == Take::First)
+        moment = {MarkingDateText(services_.calendar->now().date()), clockText()};
+    try {
+        session_.storeMarking(marking, moment);
+    } catch (const MarkingError& e) {
+        tellPupil(title, session_.pupilMessage(e));
+        return;
+    }
+
+    scoring_->setText(QString::number(marking.score));
+    pScoring_->setText(marking.percentage);
+    percentSign_->show();
+    if (take() == Take::First) {
+        lTime_->setText(moment.timeTaken);
+        eTime_->setText(moment.date);
+    }
+    status_ = QStringLiteral("1");
+    EnterMarkedState();
 }
 
 void PracticeWindow::ClosePaper() {
@@ -725,7 +779,8 @@ void PracticeWindow::LayOut() {
 void PracticeWindow::layOutBottomStrip() {
     const int gap = twipsToPixels(kToolbarSpacingTwips);
     txtRem_->move(gap, 0);
-    fmeMark_->move(txtRem_->x() + txtRem_->width() + gap, 0);
+    // The bar covers the remaining-questions panel, which marking hides.
+    fmeMark_->move(txtRem_->pos());
     int right = remQnsBG_->width() - gap;
     for (int k = 3; k >= 1; --k) {
         PictureBox* panel = bot_[k - 1];

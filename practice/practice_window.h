@@ -23,6 +23,7 @@ namespace orvanta {
 
 class AnswerFrame;
 class AnswerSheet;
+class MarkingBar;
 class PictureBox;
 class PictureButton;
 class QuestionBrowser;
@@ -110,6 +111,8 @@ public:
     QLabel* lblSecondAttempt() const { return lblSecondAttempt_; } // second take only
     PictureBox* fmeMark() const { return fmeMark_; }
     PictureBox* imgBar(int number) const { return imgBar_.at(number - 1); }
+    // What plays fmeMark while a paper is being marked.
+    MarkingBar* markingBar() const { return markingBar_; }
     PictureBox* Bot(int number) const { return bot_.at(number - 1); } // may be null
 
     // Routines of the window.
@@ -142,7 +145,20 @@ public:
 
 public slots:
     void SavePaper();
-    // Mark: a paper marked in this take (Status "1") shows its marked sheet.
+    // Mark. A paper marked in this take (Status "1") shows its marked sheet
+    // and nothing is asked or written. Otherwise the answers are stored and
+    // saved (a failed save is told and ends the command), the pupil is asked
+    // to confirm ("Marking"; No ends the command), every part is judged, the
+    // marking bar plays, and the marking is stored: in the first take with
+    // the time taken and the date (LTime, ETime) and a trend entry, in the
+    // second take the score alone. Scoring, PScoring and Status "1" follow,
+    // then the marked state.
+    //
+    // A paper whose keys cannot be judged or whose marks add up to 0 is named
+    // in a pop-up before the bar, and nothing more is written. When storing
+    // fails the pupil is told that the marking could not be saved; the files
+    // are as before the Mark command (the answers saved by it aside), and the
+    // window stays as it was, unmarked, so that Mark can be tried again.
     void MarkPaper();
     void PrintQuestion();
     void ClosePaper();
@@ -185,6 +201,7 @@ private:
     void applyPointerShape(QWidget* target, QPoint global, bool leftHeld);
     QSize grabZoneTwips() const;
     QStringList partTypes(int question) const;
+    void markUnmarkedTake();
 
     PaperSession session_;
     PracticeHost& host_;
@@ -230,6 +247,7 @@ private:
     QLabel* lblSecondAttempt_ = nullptr;
     PictureBox* fmeMark_ = nullptr;
     std::array<PictureBox*, 15> imgBar_{};
+    MarkingBar* markingBar_ = nullptr;
     std::array<PictureBox*, 3> bot_{};
 };
 

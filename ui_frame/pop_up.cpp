@@ -168,9 +168,8 @@ bool PopUpChannel::ask(const QString& title, const QString& message, int buttonC
     lastTitle_ = title;
     lastMessage_ = message;
     lastButtonCount_ = buttonCount;
-    if (nextAnswer_) {
-        const bool answer = *nextAnswer_;
-        nextAnswer_.reset();
+    if (!nextAnswers_.isEmpty()) {
+        const bool answer = nextAnswers_.takeFirst();
         popUpResponse_ = QString::fromLatin1(answer ? kPopUpYes : kPopUpNo);
         return answer;
     }

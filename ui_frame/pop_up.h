@@ -4,9 +4,8 @@
 #include "ui_frame/skinned_frame.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
-
-#include <optional>
 
 class QLabel;
 
@@ -104,8 +103,12 @@ public:
     const QString& response() const { return popUpResponse_; }
 
     // Test hook: the next ask() shows nothing and answers `answer` at once,
-    // writing it into PopUpResponse like a button would. Used once.
-    void setNextAnswer(bool answer) { nextAnswer_ = answer; }
+    // writing it into PopUpResponse like a button would. Used once; replaces
+    // any answers set before and not used yet.
+    void setNextAnswer(bool answer) { nextAnswers_ = {answer}; }
+    // The same for the next asks, one answer each, in order (a command that
+    // asks and then tells).
+    void setNextAnswers(QList<bool> answers) { nextAnswers_ = std::move(answers); }
     // What was last asked, shown or answered by the hook.
     const QString& lastTitle() const { return lastTitle_; }
     const QString& lastMessage() const { return lastMessage_; }
@@ -115,7 +118,7 @@ public:
 private:
     SkinContext skin_;
     QString& popUpResponse_;
-    std::optional<bool> nextAnswer_;
+    QList<bool> nextAnswers_;
     QString lastTitle_;
     QString lastMessage_;
     int lastButtonCount_ = 0;

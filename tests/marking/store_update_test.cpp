@@ -228,6 +228,9 @@ TEST_P(FailedMarkingWrite, leavesEveryFileAsItWas) {
         EXPECT_EQ(error.reason(), MarkingError::Reason::StoreFailed);
         EXPECT_TRUE(error.message().contains(QStringLiteral("paper %1").arg(paper)));
         EXPECT_TRUE(error.message().contains("unchanged")) << error.message().toStdString();
+        if (row.fault == Fault::SummaryIsFolder || row.fault == Fault::TrendIsFolder) {
+            EXPECT_EQ(error.file(), store.path(broken, kSubject));
+        }
     }
 
     for (ProgressFile file : kProgressFiles) {

@@ -81,6 +81,37 @@ TEST(PracticeRulesTest, secondTakeCarriesOverOnlyThePartsRightTheFirstTime) {
     EXPECT_EQ(second, QStringList({R, W, R}));
 }
 
+struct MarkingQuestionCase {
+    const char* name;
+    QStringList answers;
+    QStringList lockedResults;
+    const char* question;
+};
+
+class MarkingQuestionTest : public ::testing::TestWithParam<MarkingQuestionCase> {};
+
+TEST_P(MarkingQuestionTest, asksWhetherToMarkDespiteTheFirstEmptyPart) {
+    const MarkingQuestionCase& c = GetParam();
+    EXPECT_EQ(MarkingQuestion(c.answers, c.lockedResults), QString::fromLatin1(c.question));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MarkingQuestionTest,
+    ::testing::Values(
+        MarkingQuestionCase{"all_answered", {"a", "b", "c"}, {}, kMarkAllAnswered},
+        MarkingQuestionCase{"last_part_empty", {"a", "b", ""}, {}, kMarkNotAllAnswered},
+        MarkingQuestionCase{"first_part_empty", {"", "b", "c"}, {}, kMarkNotAllAnswered},
+        MarkingQuestionCase{"spaces_count_as_an_answer", {"a", "   ", "c"}, {}, kMarkAllAnswered},
+        MarkingQuestionCase{"second_take_skips_parts_right_the_first_time",
+                            {"", "b", ""},
+                            {R, W, R},
+                            kMarkAllAnswered},
+        MarkingQuestionCase{"second_take_looks_at_parts_wrong_the_first_time",
+                            {"a", "", "c"},
+                            {R, W, R},
+                            kMarkNotAllAnswered}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(PracticeRulesTest, resultMarksAreATickACrossOrNothing) {
     EXPECT_EQ(ResultMark(R), "\u2713");
     EXPECT_EQ(ResultMark(W), "\u2717");

@@ -139,6 +139,7 @@ PracticeServices PracticeFixture::services() {
         return true;
     };
     services.choosePrinter = [](QPrinter&, QWidget*) { return false; };
+    services.markingBarMs = 0;
     return services;
 }
 
@@ -171,6 +172,25 @@ PracticeWindow* PracticeFixture::open(const PaperHandOver& paper) {
     if (!loaded.wait(kPageTimeoutMs))
         throw std::runtime_error("the first page never loaded");
     return window;
+}
+
+void PracticeFixture::storeRecord(ProgressFile file, int subject, int paperNumber,
+                                  const QStringList& values) {
+    PaperRecordFile records =
+        store().OpenPaperRecords(file, subject, description_.subject(subject).paperCount);
+    records.replace(paperNumber, values);
+}
+
+void PracticeFixture::setSummary(int subject, int paperIndex, SummaryRows::Row row,
+                                 const QString& value) {
+    const int count = description_.subject(subject).paperCount;
+    SummaryRows summary = store().ReadSummary(subject, count);
+    summary.set(row, paperIndex, value);
+    store().WriteSummary(subject, summary);
+}
+
+SummaryRows PracticeFixture::summary(int subject) const {
+    return store().ReadSummary(subject, description_.subject(subject).paperCount);
 }
 
 QStringList PracticeFixture::filesStartingWith(const QString& prefix) const {

@@ -112,6 +112,12 @@ public:
         return open(handOver(subject, paperIndex, take));
     }
 
+    // Writes paper `paperNumber`'s record of a per-paper progress file.
+    void storeRecord(ProgressFile file, int subject, int paperNumber, const QStringList& values);
+    // Sets one value of the subject's summary file.
+    void setSummary(int subject, int paperIndex, SummaryRows::Row row, const QString& value);
+    SummaryRows summary(int subject) const;
+
     // The files of the application folder (not its sub-folders) whose names
     // start with `prefix`.
     QStringList filesStartingWith(const QString& prefix) const;

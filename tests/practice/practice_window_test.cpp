@@ -49,20 +49,14 @@ QStringList remainingItems(PracticeWindow* w) {
     return items;
 }
 
-// Writes paper `paperNumber`'s record of a per-paper progress file.
 void storeRecord(PracticeFixture& f, ProgressFile file, int subject, int paperNumber,
                  const QStringList& values) {
-    PaperRecordFile records =
-        f.store().OpenPaperRecords(file, subject, f.description().subject(subject).paperCount);
-    records.replace(paperNumber, values);
+    f.storeRecord(file, subject, paperNumber, values);
 }
 
 void setSummary(PracticeFixture& f, int subject, int paperIndex, SummaryRows::Row row,
                 const QString& value) {
-    const int count = f.description().subject(subject).paperCount;
-    SummaryRows summary = f.store().ReadSummary(subject, count);
-    summary.set(row, paperIndex, value);
-    f.store().WriteSummary(subject, summary);
+    f.setSummary(subject, paperIndex, row, value);
 }
 
 TEST(PracticeWindowTest, firstTakeLoadsContentAnswersAndCountsParts) {
