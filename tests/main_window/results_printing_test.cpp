@@ -1,14 +1,12 @@
 #include "main_window/results_printing.h"
 #include "main_window/results_printout.h"
 #include "tests/main_window/report_widgets_support.h"
+#include "tests/support/pdf_text.h"
 #include "ui_frame/pop_up.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -18,42 +16,6 @@ using namespace orvanta::test;
 namespace {
 
 const QString kTitle = QStringLiteral("Orvanta Sample Course");
-
-// The text of a PDF file as `pdftotext -layout` lays it out, page breaks
-// as form feeds.
-QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    EXPECT_FALSE(tool.isEmpty()) << "pdftotext (poppler-utils) is needed";
-    QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The non-blank lines of `lines`, right-trimmed and without the left margin
-// they all share: pdftotext keeps the columns but not the page's margin.
-QStringList printedLines(const QStringList& lines) {
-    QStringList kept;
-    for (const QString& line : lines) {
-        QString trimmed = line;
-        trimmed.remove(QRegularExpression(QStringLiteral("\\s+$")));
-        if (!trimmed.isEmpty())
-            kept.append(trimmed);
-    }
-    qsizetype margin = -1;
-    for (const QString& line : kept) {
-        const qsizetype indent = line.indexOf(QRegularExpression(QStringLiteral("\\S")));
-        margin = margin < 0 ? indent : std::min(margin, indent);
-    }
-    for (QString& line : kept)
-        line.remove(0, std::max<qsizetype>(margin, 0));
-    return kept;
-}
-
-QStringList pdfLines(const QString& path) {
-    return printedLines(pdfText(path).split(QRegularExpression(QStringLiteral("[\\n\\f]"))));
-}
 
 int pageCount(const QString& path) {
     return static_cast<int>(pdfText(path).count(u'\f'));
