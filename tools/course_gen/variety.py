@@ -37,7 +37,8 @@ PART_REPEAT_SHARE = 0.03
 SUBJECTS = {1: "English", 2: "Mathematics", 3: "Science"}
 
 _TITLES = r"(?:Mr|Mrs|Ms|Miss|Dr|Mr\.|Mrs\.|Ms\.|Dr\.)"
-_NAMES = set(getattr(names, "GIRLS", [])) | set(getattr(names, "BOYS", [])) | set(getattr(names, "OTHER_NAMES", []))
+_NAMES = set(getattr(names, "GIRLS", [])) | set(getattr(names, "BOYS", [])) | set(getattr(names, "OTHER_NAMES", [])) | set(
+    getattr(names, "FAMILY_NAMES", []))
 
 
 class Page:
