@@ -55,6 +55,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Practice"));
+    // Ties the windows to the menu entry, for the desktop's task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTA_DESKTOP_ID));
 
     const QString bundleProblem = registerBundle();
     if (!bundleProblem.isEmpty()) {
