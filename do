@@ -7,6 +7,7 @@
 #   ./do bench   install what is missing, build, run the benchmarks
 #   ./do package install what is missing, build, make and check the Debian
 #                package build/orvanta-practice_<version>-1_<arch>.deb
+#   ./do screenshots  install what is missing, build, retake docs/screenshots
 #
 # Everything is built into build/ (executables in build/bin/).
 set -euo pipefail
@@ -121,8 +122,14 @@ package)
     echo "$deb ($(stat -c %s "$deb") bytes)"
     echo "Install it with:  sudo apt install $deb"
     ;;
+screenshots)
+    install_packages
+    configure_and_build
+    say "Taking the screenshots into docs/screenshots"
+    exec "$root/tools/screenshots/take_screenshots.sh" "$build" "$root/docs/screenshots"
+    ;;
 *)
-    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
