@@ -50,8 +50,8 @@ QString registerBundle() {
                               "Please install the program again.")
             .arg(kProgramName, QDir::toNativeSeparators(path));
     }
-    return QStringLiteral("%1 cannot start: its course file %2 is missing (looked for as %3). "
-                          "Please install the program again.")
+    return QStringLiteral("%1 cannot start: its course file %2 is missing. It was looked for "
+                          "as %3. Please install the program again.")
         .arg(kProgramName, kBundleName,
              QDir::toNativeSeparators(candidates.join(QStringLiteral(" and "))));
 }

@@ -162,7 +162,7 @@ status=0
     >"$work/broken.out" 2>"$work/broken.err") || status=$?
 check "it stops with 1" test "$status" -eq 1
 check "it names the missing course file and where it looked" \
-    grep -q "orvanta.rcc is missing (looked for as $broken/usr/bin/orvanta.rcc and $broken/usr/share/orvanta-practice/orvanta.rcc)" \
+    grep -q "orvanta.rcc is missing. It was looked for as $broken/usr/bin/orvanta.rcc and $broken/usr/share/orvanta-practice/orvanta.rcc." \
     "$work/broken.err"
 check "it wrote nothing" test ! -e "$work/progress-broken"
 
