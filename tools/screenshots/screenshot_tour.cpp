@@ -3,14 +3,15 @@
 // the tabs, topics and paper buttons, answers typed key by key, Mark and
 // Close from the practice window's toolbar, the report's sections.
 //
-//   orvanta-screenshots OUTPUT_FOLDER
+//   ORVANTA_HOME=EMPTY_FOLDER orvanta-screenshots OUTPUT_FOLDER
 //
 // Run by tools/screenshots/take_screenshots.sh (./do screenshots) under Xvfb
-// with a fresh ORVANTA_HOME. Every run gives the same pictures: the dates and
-// the clock are set by the tour, the pointer is kept off the controls, the
-// caret does not blink and the marking bar is skipped. Mathematics is taken:
-// nine first takes over five topics, in rising scores for the trend, and two
-// second takes in topic 1, whose Home page is shown.
+// with a fresh ORVANTA_HOME (required: the tour marks papers). Every run
+// gives the same pictures: the dates and the clock are set by the tour, the
+// pointer is kept off the controls, the caret does not blink and the marking
+// bar is skipped. Mathematics is taken: nine first takes over five topics, in
+// rising scores for the trend, and two second takes in topic 1, whose Home
+// page is shown.
 #include "data/resource_install.h"
 #include "main_window/click_label.h"
 #include "main_window/contents.h"
@@ -122,13 +123,11 @@ private:
         if (!contents_->pendingNotices().isEmpty())
             throw TourError("the start-up has problems: " +
                             contents_->pendingNotices().join(u' ').toStdString());
+        // The tour neither prints nor drags: only the clocks and the marking
+        // bar differ from the program's.
         PracticeServices services;
         services.monotonic = clock_;
         services.calendar = calendar_;
-        services.invalidOperation = [](QWidget*) {};
-        services.placeCursor = [](QPoint) {};
-        services.leftButtonHeld = [] { return false; };
-        services.choosePrinter = [](QPrinter&, QWidget*) { return false; };
         services.markingBarMs = 0;
         launcher_ = std::make_unique<PracticeWindows>(contents_->practiceEnvironment(), *contents_,
                                                       services);
@@ -146,19 +145,17 @@ private:
     void chooseTopic(int topic) { click(home().Topic[topic - 1]); }
 
     // Clicks a paper button of the Home page; the practice window once its
-    // first page has loaded.
+    // first page has loaded (the browser loads a page after the click has
+    // returned, never during it).
     PracticeWindow* openPaper(PictureButton* button) {
-        std::unique_ptr<QSignalSpy> firstPage;
-        const auto opened = QObject::connect(
-            launcher_.get(), &PracticeWindows::practiceWindowOpened, [&](PracticeWindow* w) {
-                firstPage = std::make_unique<QSignalSpy>(w, &PracticeWindow::pageLoaded);
-            });
         click(button);
-        QObject::disconnect(opened);
-        if (!firstPage || (firstPage->isEmpty() && !firstPage->wait(kPageTimeoutMs)) ||
-            !firstPage->first().first().toBool())
-            throw TourError("a paper did not open");
         PracticeWindow* w = launcher_->practiceWindow();
+        if (!w)
+            throw TourError("a paper did not open: " +
+                            contents_->popUps().lastMessage().toStdString());
+        QSignalSpy firstPage(w, &PracticeWindow::pageLoaded);
+        if (!firstPage.wait(kPageTimeoutMs) || !firstPage.first().first().toBool())
+            throw TourError("the first page of a paper did not load");
         w->raise();
         w->activateWindow();
         return w;
@@ -364,10 +361,14 @@ private:
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationName(QStringLiteral("Practice"));
     if (app.arguments().size() != 2) {
-        QTextStream(stderr) << "usage: orvanta-screenshots OUTPUT_FOLDER\n";
+        QTextStream(stderr)
+            << "usage: ORVANTA_HOME=EMPTY_FOLDER orvanta-screenshots OUTPUT_FOLDER\n";
+        return 2;
+    }
+    // The tour marks papers: never in a pupil's own folder.
+    if (qEnvironmentVariableIsEmpty("ORVANTA_HOME")) {
+        QTextStream(stderr) << "orvanta-screenshots: set ORVANTA_HOME to an empty folder\n";
         return 2;
     }
     // A caret that blinks would be caught on or off by chance.
