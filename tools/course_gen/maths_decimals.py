@@ -160,7 +160,7 @@ def divide_decimal(ctx):
     rng = ctx.rng
     b = rng.randint(2, 9)
     q = random_decimal(rng, 0.5, 20, rng.randint(1, 2))
-    return single(para("Share <b>%s</b> equally by <b>%d</b>: what is <b>%s &divide; %d</b>?" % (q * b, b, q * b, b)), key_number(q), "N")
+    return single(para("Work out <b>%s &divide; %d</b>." % (q * b, b)), key_number(q), "N")
 
 
 @kind(TOPIC, SKILL)
@@ -287,7 +287,7 @@ def long_jump(ctx):
     rng = ctx.rng
     (a, _, _, _), (b, _, _, _) = two_people(rng)
     ja, jb = Decimal(rng.randint(180, 390)) / 100, Decimal(rng.randint(180, 390)) / 100
-    if ja <= jb:
+    if ja - jb < Decimal("0.05"):
         return None
     stem = para("At sports day %s jumped %s m in the long jump and %s jumped %s m. How much further did %s jump?" % (a, ja, b, jb, a))
     return single(stem, key_number(ja - jb), "N", unit="m")

@@ -107,10 +107,10 @@ def mc_simplest_form(ctx):
     f = proper(rng, (3, 4, 5, 6, 7, 8, 9))
     k = rng.randint(2, 6)
     n, d = f.numerator * k, f.denominator * k
-    wrong = ["%d/%d" % (n // 2, d) if n % 2 == 0 else "%d/%d" % (n, d // k), "%d/%d" % (f.denominator, f.numerator),
-             "%d/%d" % (f.numerator + 1, f.denominator), "%d/%d" % (f.numerator, f.denominator + 1)]
+    wrong = ["%d/%d" % (n // 2, d) if n % 2 == 0 else "%d/%d" % (n, d // k), "%d/%d" % (f.numerator + 1, f.denominator),
+             "%d/%d" % (f.numerator, f.denominator + 1), "%d/%d" % (n - 1, d)]
     stem = para("Which is <b>%d/%d</b> written in its simplest form?" % (n, d))
-    return choice(rng, stem, text_of(f), [w for w in wrong if Fraction(w) != f or w == text_of(f)], numeric=False)
+    return choice(rng, stem, text_of(f), [w for w in wrong if Fraction(w) != f], numeric=False)
 
 
 # Skills -------------------------------------------------------------------------------------

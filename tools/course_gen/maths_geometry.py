@@ -94,7 +94,8 @@ def mc_coordinates(ctx):
     correct = "(%d, %d)" % (nx, ny)
     wrong = ["(%d, %d)" % (ny, nx), "(%d, %d)" % (x + dy, y + dx) if right_word == "right" else "(%d, %d)" % (x + dx, ny),
              "(%d, %d)" % (nx, y - dy if y - dy >= 0 else y + dy + 1), "(%d, %d)" % (x, ny)]
-    stem = para("Point P is at (%d, %d) on a grid. It moves %d squares %s and %d squares up. Where is it now?" % (x, y, dx, right_word, dy))
+    stem = para("Point P is at (%d, %d) on a grid. It moves %d square%s %s and %d square%s up. Where is it now?"
+                % (x, y, dx, "" if dx == 1 else "s", right_word, dy, "" if dy == 1 else "s"))
     return choice(rng, stem, correct, [w for w in wrong if w != correct], numeric=False)
 
 
@@ -293,6 +294,8 @@ def field_fence(ctx):
 def floor_tiles(ctx):
     rng = ctx.rng
     l, w = rng.randint(3, 9), rng.randint(2, 7)
+    if l < w:
+        return None
     stem = para("A kitchen floor is a rectangle %d m long and %d m wide. It is covered with square tiles whose sides are 50 cm. "
                 "How many tiles are needed?" % (l, w))
     return single(stem, key_number(l * w * 4), "N", marks=3)

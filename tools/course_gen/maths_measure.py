@@ -315,7 +315,7 @@ def flour_in_grams(ctx):
 @kind(TOPIC, SKILL)
 def age_in_months(ctx):
     rng = ctx.rng
-    years, months = rng.randint(1, 4), rng.randint(1, 11)
+    years, months = rng.randint(1, 2), rng.randint(1, 11)
     stem = para("A baby is %d year%s and %d month%s old. How old is the baby in months?"
                 % (years, "" if years == 1 else "s", months, "" if months == 1 else "s"))
     return single(stem, key_number(years * 12 + months), "N", unit="months")

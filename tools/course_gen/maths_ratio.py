@@ -81,8 +81,9 @@ def mc_percent_as_decimal(ctx):
     rng = ctx.rng
     p = rng.choice([3, 5, 7, 8, 12, 15, 25, 35, 40, 60, 75, 90])
     value = Decimal(p) / 100
-    wrong = {key_number(Decimal(p) / 10), key_number(Decimal(p)), key_number(Decimal(p) / 1000), "0.%d" % p}
-    wrong.discard(key_number(value))
+    wrong = {key_number(Decimal(p) / 10), key_number(Decimal(p)), key_number(Decimal(p) / 1000)}
+    if p % 10:
+        wrong.add("0.%d" % p)  # the slip of writing 7% as 0.7
     stem = para("Which decimal is the same as <b>%d%%</b>?" % p)
     return choice(rng, stem, key_number(value), sorted(wrong))
 
@@ -115,7 +116,7 @@ def mc_sweets_ratio(ctx):
 @kind(TOPIC, MC)
 def mc_for_every(ctx):
     rng = ctx.rng
-    a, b = coprime_pair(rng, 1, 5)
+    a, b = coprime_pair(rng, 2, 5)
     k = rng.randint(3, 8)
     stem = para("For every %d boys in a running club there are %d girls. There are %d children in the club. How many of them are girls?"
                 % (a, b, (a + b) * k))
@@ -373,12 +374,13 @@ def sale_price(ctx):
 @kind(TOPIC, PROBLEM)
 def price_rise(ctx):
     rng = ctx.rng
-    fare = price(rng, 120, 400, 10)
+    what, low, high = rng.choice([("A bus ticket", 180, 320), ("A swimming lesson", 400, 800), ("A cinema ticket", 600, 1000),
+                                  ("A loaf of bread", 120, 180), ("A comic", 200, 400)])
+    fare = price(rng, low, high, 10)
     p = rng.choice([5, 10, 20, 25])
     new = fare + fare * p / 100
     if new * 100 != int(new * 100):
         return None
-    what = rng.choice(["A bus fare", "A swimming lesson", "A cinema ticket", "A loaf of bread"])
     stem = para("%s costs %s. The price goes up by %d%%. What is the new price?" % (what, pounds(fare), p))
     return money_single(stem, new, marks=2)
 

@@ -611,7 +611,8 @@ def school_classes(ctx):
 def lorry_driver(ctx):
     rng = ctx.rng
     (name, she, _, _) = grown_up(rng)
-    days = rng.sample(["Monday", "Tuesday", "Wednesday", "Thursday"], 3)
+    days = sorted(rng.sample(range(4), 3))
+    days = [["Monday", "Tuesday", "Wednesday", "Thursday"][d] for d in days]
     miles = [rng.randint(120, 460) for _ in days]
     stem = para("A lorry driver, %s, drove %d km on %s, %d km on %s and %d km on %s. How far did %s drive altogether?"
                 % (name, miles[0], days[0], miles[1], days[1], miles[2], days[2], she))
