@@ -496,6 +496,14 @@ def _metres(option):
     return Fraction(Decimal(value)) * {"km": 1000, "m": 1, "cm": Fraction(1, 100)}[unit]
 
 
+def drawn_angle(pictures):
+    """The angle between the two arms of a drawn angle, in whole degrees: the
+    first line is the horizontal arm, the second starts at the same point."""
+    lines = re.findall(r'<line x1="([\d.-]+)" y1="([\d.-]+)" x2="([\d.-]+)" y2="([\d.-]+)"', "".join(pictures))
+    x1, y1, x2, y2 = map(float, lines[1])
+    return round(math.degrees(math.atan2(y1 - y2, x2 - x1))) % 360
+
+
 def _angle_kind(degrees):
     d = int(degrees)
     return "an acute angle" if d < 90 else "a right angle" if d == 90 else "an obtuse angle" if d < 180 else "a reflex angle"
@@ -624,7 +632,10 @@ def choice_rights(text, options, pictures):
         on, total = shaded(pictures)
         return [i for i, o in enumerate(options) if _value(o) == Fraction(on, total) and o == "%d/%d" % (on, total)]
     if "What kind of angle is marked in the picture" in text:
-        return None
+        return [i for i, o in enumerate(options) if o == _angle_kind(drawn_angle(pictures))]
+    if "best estimate of its size" in text:
+        gaps = [abs(_value(o.rstrip("°")) - drawn_angle(pictures)) for o in options]
+        return [i for i, g in enumerate(gaps) if g == min(gaps)]
     for pattern, rule in CHOICE_RULES:
         if rule is None:
             continue

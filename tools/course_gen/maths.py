@@ -113,15 +113,12 @@ def make_one(state, topic, section, paper_frames, paper_kinds, parts=None):
     """A new question of `topic` and `section` for the paper, from the kind
     the course has used least; `parts` limits the part counts a story may have."""
     rng = state.ctx.rng
-    candidates = kinds_of(topic, section)
-    rng.shuffle(candidates)
-    candidates.sort(key=lambda k: (k.name in paper_kinds, state.kind_uses[k.name]))
-    # A short question and a one-step problem can stand in for each other.
+    # A short question and a one-step problem can stand in for each other;
+    # a kind the paper already asks comes after every other.
     neighbour = {SKILL: PROBLEM, PROBLEM: SKILL}.get(section)
-    if neighbour:
-        others = kinds_of(topic, neighbour)
-        rng.shuffle(others)
-        candidates += sorted(others, key=lambda k: (k.name in paper_kinds, state.kind_uses[k.name]))
+    candidates = kinds_of(topic, section) + (kinds_of(topic, neighbour) if neighbour else [])
+    rng.shuffle(candidates)
+    candidates.sort(key=lambda k: (k.name in paper_kinds, k.section != section, state.kind_uses[k.name]))
     for candidate in candidates:
         for _ in range(ATTEMPTS_PER_KIND):
             question = candidate.make(state.ctx)

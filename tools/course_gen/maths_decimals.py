@@ -6,8 +6,8 @@ from fractions import Fraction
 
 import drawing
 from maths_kit import (FORM_FRACTION, MC, PROBLEM, SKILL, STORY, ask, ask_money, choice, figure, fraction, grown_up,
-                       key_fraction, key_number, kind, money_single, para, person, pounds, price, round_to, single, story,
-                       two_people)
+                       key_fraction, key_number, kind, money_single, para, person, pounds, price, round_to, shop_price, single,
+                       story, two_people)
 
 TOPIC = 3
 
@@ -111,7 +111,7 @@ def mc_decimal_order(ctx):
 @kind(TOPIC, MC)
 def mc_money_total(ctx):
     rng = ctx.rng
-    a, b, c = price(rng, 35, 395), price(rng, 35, 395), price(rng, 35, 395)
+    a, b, c = price(rng, 85, 195), price(rng, 225, 395), price(rng, 30, 65)
     total = a + b + c
     stem = para("%s buys a drink for %s, a sandwich for %s and an apple for %s. How much is that altogether?"
                 % (person(rng)[0], pounds(a), pounds(b), pounds(c)))
@@ -371,7 +371,7 @@ def change_from_note(ctx):
     (name, she, _, _) = person(rng)
     shops = [("a comic", 199, 450), ("a pack of football cards", 120, 350), ("a magazine", 250, 499), ("a yo-yo", 175, 399)]
     (a, lo, hi), (b, lo2, hi2) = rng.sample(shops, 2)
-    pa, pb = price(rng, lo, hi, 1), price(rng, lo2, hi2, 1)
+    pa, pb = shop_price(rng, lo, hi), shop_price(rng, lo2, hi2)
     note = 10 if pa + pb < 10 else 20
     stem = para("At the newsagent %s buys %s for %s and %s for %s. %s pays with a %s note. How much change does %s get?"
                 % (name, a, pounds(pa), b, pounds(pb), she.capitalize(), pounds(note), she))

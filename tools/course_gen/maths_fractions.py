@@ -59,7 +59,8 @@ def mc_mixed_to_improper(ctx):
     w = rng.randint(1, 5)
     f = proper(rng, (3, 4, 5, 6, 7, 8))
     n, d = f.numerator, f.denominator
-    wrong = ["%d/%d" % (w * n + d, d), "%d/%d" % (w + n, d), "%d/%d" % (w * d + n, w * d)]
+    wrong = ["%d/%d" % (w * n + d, d), "%d/%d" % (w + n, d), "%d/%d" % (w * d - n, d), "%d/%d" % (w * d + n, w * d)]
+    wrong = [x for x in wrong if Fraction(x) != w + f]
     stem = para("Which improper fraction is the same as %s?" % mixed(w + f))
     return choice(rng, stem, "%d/%d" % (w * d + n, d), wrong, numeric=False)
 

@@ -99,6 +99,15 @@ def mc_coordinates(ctx):
     return choice(rng, stem, correct, [w for w in wrong if w != correct], numeric=False)
 
 
+@kind(TOPIC, MC)
+def mc_angle_estimate(ctx):
+    rng = ctx.rng
+    angle = rng.choice([30, 45, 60, 120, 135, 150])
+    wrong = [a for a in (angle - 90, angle + 90, 180 - angle, angle + 180) if 0 < a < 360 and a != angle]
+    stem = para("Look at the angle in the picture. Which of these is the best estimate of its size?") + figure(0)
+    return choice(rng, stem, "%d\u00b0" % angle, ["%d\u00b0" % a for a in wrong], pictures=[drawing.angle(angle)])
+
+
 # Skills ---------------------------------------------------------------------------------
 
 
@@ -294,7 +303,7 @@ def field_fence(ctx):
 def floor_tiles(ctx):
     rng = ctx.rng
     l, w = rng.randint(3, 9), rng.randint(2, 7)
-    if l < w:
+    if l <= w:
         return None
     stem = para("A kitchen floor is a rectangle %d m long and %d m wide. It is covered with square tiles whose sides are 50 cm. "
                 "How many tiles are needed?" % (l, w))

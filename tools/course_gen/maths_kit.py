@@ -89,6 +89,13 @@ def price(rng, low, high, step=5):
     return Decimal(rng.randint(-(-low // step), high // step) * step) / 100
 
 
+def shop_price(rng, low, high):
+    """A price as shops write them (£2.49, £3.99, £1.25, £4.50), between `low` and `high` pence."""
+    endings = [0, 25, 49, 50, 75, 95, 99]
+    options = [p for p in (100 * w + e for w in range(low // 100, high // 100 + 1) for e in endings) if low <= p <= high]
+    return Decimal(rng.choice(options)) / 100
+
+
 def frac(value):
     value = Fraction(value)
     return fraction(value.numerator, value.denominator)
@@ -197,15 +204,29 @@ def choice(rng, stem, correct, wrong, marks=1, pictures=None, numeric=True):
 
 def option_value(text):
     text = text.replace(",", "").replace("\u00a3", "").replace("\u2212", "-")
-    for unit in ("\u00b0C", " cm", " km", " kg", " g", " m", " ml", " l", "p", "%"):
+    for unit in ("\u00b0C", "\u00b0", " cm", " km", " kg", " g", " m", " ml", " l", "p", "%"):
         if text.endswith(unit):
             text = text[: -len(unit)]
             break
     return Fraction(text)
 
 
+# The example in an answer form, and the one shown instead when the example
+# would be the answer itself.
+OTHER_EXAMPLES = {"3/8": "5/6", "2 3/4": "1 5/6", "3:5": "4:7", "2:3:4": "3:5:6", "4.05 pm": "7.20 am", "07:45": "16:20",
+                  "4.35": "9.50", "11/4": "13/5"}
+
+
+def example_free(form, key):
+    """`form` with its example changed when the example is `key`."""
+    for example, other in OTHER_EXAMPLES.items():
+        if key == example and "like %s" % example in form:
+            return form.replace("like %s" % example, "like %s" % other)
+    return form
+
+
 def single(stem, key, letter, marks=1, unit="", form="", pictures=None, before=""):
-    body = stem + answer(None, unit, form, before)
+    body = stem + answer(None, unit, example_free(form, key), before)
     return question(body, [Part(key, letter, marks)], pictures)
 
 
@@ -225,7 +246,7 @@ def story(opening, asks, pictures=None):
 
 
 def ask(text, key, letter="N", marks=1, unit="", form="", before=""):
-    return (text, Part(key, letter, marks), unit, form, before)
+    return (text, Part(key, letter, marks), unit, example_free(form, key), before)
 
 
 def ask_money(text, value, marks=1):

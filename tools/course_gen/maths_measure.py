@@ -298,8 +298,10 @@ def campsite_nights(ctx):
 @kind(TOPIC, SKILL)
 def days_in_weeks(ctx):
     rng = ctx.rng
-    weeks, days = rng.randint(3, 12), rng.randint(1, 6)
-    stem = para("The summer holiday lasts %d weeks and %d days. How many days is that?" % (weeks, days))
+    what, low, high = rng.choice([("The summer holiday", 5, 6), ("The autumn term", 12, 14), ("The spring term", 10, 12),
+                                  ("A swimming course", 3, 8)])
+    weeks, days = rng.randint(low, high), rng.randint(1, 6)
+    stem = para("%s lasts %d weeks and %d days. How many days is that?" % (what, weeks, days))
     return single(stem, key_number(weeks * 7 + days), "N", unit="days")
 
 
@@ -330,18 +332,19 @@ def end_time(ctx):
     start = rng.randint(8 * 12, 19 * 12) * 5
     length = rng.randint(5, 30) * 5
     (name, she, _, _) = person(rng)
-    what = rng.choice(["a film", "a football match", "a piano lesson", "a train journey", "a school concert"])
-    stem = para("%s went to %s that started at %s. It lasted %s. At what time did it end?" % (name, what, clock_text(start), duration_text(length)))
+    what = rng.choice(["went to a film", "went to a football match", "had a piano lesson", "went on a train journey",
+                       "sang in a school concert"])
+    stem = para("%s %s that started at %s. It lasted %s. At what time did it end?" % (name, what, clock_text(start), duration_text(length)))
     return single(stem, clock_text(start + length), "T", marks=2, form=FORM_TIME)
 
 
 @kind(TOPIC, PROBLEM)
 def tins_in_box(ctx):
     rng = ctx.rng
-    tins, tin = rng.randint(3, 12), rng.randint(12, 90) * 5
+    tins, tin = rng.randint(3, 12), rng.randint(60, 90) * 5
     box = rng.randint(2, 9) * 50
     total = Decimal(tins * tin + box) / 1000
-    stem = para("A box holds %d tins of beans of the same mass. The box and the tins together have a mass of %s kg. "
+    stem = para("A box holds %d tins of soup of the same mass. The box and the tins together have a mass of %s kg. "
                 "The empty box has a mass of %d g. What is the mass of one tin?" % (tins, key_number(total), box))
     return single(stem, key_number(tin), "N", marks=3, unit="g")
 

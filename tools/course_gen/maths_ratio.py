@@ -217,8 +217,8 @@ def percent_shaded(ctx):
 @kind(TOPIC, SKILL)
 def ratio_part_whole(ctx):
     rng = ctx.rng
-    a, b = coprime_pair(rng)
-    k = rng.randint(2, 5)
+    a, b = coprime_pair(rng, 1, 5)
+    k = rng.randint(2, 3)
     fa, fb = rng.choice([("apples", "oranges"), ("bananas", "plums"), ("pears", "peaches")])
     stem = para("A fruit bowl has %d %s and %d %s. What is the ratio of the number of %s to the total number of fruits?"
                 % (a * k, fa, b * k, fb, fa))
@@ -363,8 +363,9 @@ def survey_percent(ctx):
 @kind(TOPIC, PROBLEM)
 def sale_price(ctx):
     rng = ctx.rng
-    thing = rng.choice(["coat", "pair of trainers", "tennis racket", "lamp", "rucksack", "scooter"])
-    cost = rng.randint(4, 24) * 5
+    thing, low, high = rng.choice([("coat", 30, 90), ("pair of trainers", 30, 80), ("tennis racket", 20, 60), ("lamp", 15, 45),
+                                   ("rucksack", 20, 50), ("scooter", 40, 100)])
+    cost = rng.randint(low // 5, high // 5) * 5
     p = rng.choice([10, 20, 25, 30, 40, 50])
     off = Fraction(cost * p, 100)
     stem = para("A %s costs %s. In a sale everything is %d%% off. What is the sale price of the %s?" % (thing, pounds(cost), p, thing))
@@ -440,9 +441,10 @@ def choir_ratio(ctx):
 @kind(TOPIC, STORY)
 def discount_story(ctx):
     rng = ctx.rng
-    cost = rng.randint(8, 60) * 5
     p = rng.choice([10, 15, 20, 25, 30, 40])
-    thing = rng.choice(["bike", "tent", "telescope", "keyboard", "pair of roller skates"])
+    thing, low, high = rng.choice([("bike", 120, 300), ("tent", 60, 200), ("telescope", 80, 250), ("keyboard", 60, 200),
+                                   ("pair of roller skates", 30, 80)])
+    cost = rng.randint(low // 5, high // 5) * 5
     off = Fraction(cost * p, 100)
     opening = para("A %s costs %s. In a sale the price is cut by %d%%." % (thing, pounds(cost), p))
     (name, she, _, _) = person(rng)
