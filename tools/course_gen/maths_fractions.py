@@ -332,7 +332,7 @@ def larger_fraction(ctx):
     if a == b or a.denominator == b.denominator or abs(a - b) > Fraction(1, 4):
         return None
     stem = para("Which is larger, %s or %s? Write the larger fraction." % (frac(a), frac(b)))
-    return single(stem, key_fraction(max(a, b)), "F", form="Write it like 3/8.")
+    return single(stem, key_fraction(max(a, b)), "F", form="Write the fraction like 3/8.")
 
 
 @kind(TOPIC, SKILL)
