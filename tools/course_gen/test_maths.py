@@ -19,6 +19,8 @@ sys.path.insert(0, str(HERE))
 
 import check  # noqa: E402
 import check_maths  # noqa: E402
+import html as html_module  # noqa: E402
+import page  # noqa: E402
 import generate  # noqa: E402
 import maths  # noqa: E402
 import maths_kit  # noqa: E402
@@ -217,6 +219,54 @@ class RealisticQuantitiesTest(unittest.TestCase):
                 with self.subTest(q, key=key):
                     self.assertNotIn("like %s." % key, html)
                     self.assertNotIn("like %s " % key, html)
+
+
+# Kinds whose answer is read off a picture the checker does not read: a
+# number line, a ruler, a clock face, a measuring cylinder, a bar chart and
+# counted shapes.
+PICTURE_READ_KINDS = {"whole_number_line", "decimal_number_line", "ruler_length", "read_clock", "clocks_duration",
+                      "cylinder_volume", "bar_chart_story", "ratio_picture"}
+SAMPLES_PER_KIND = 25
+
+
+def worked_again(question):
+    """True when the checker works every part of `question` out again and
+    agrees with its keys, False when it disagrees, None when it cannot read it."""
+    html = page.render(question, maths.SUBJECT).decode("cp1252")
+    text = check.plain(html)
+    pictures = [p.svg for p in question.pictures]
+    letters = [p.type for p in question.parts]
+    if letters == ["Q"]:
+        options = [html_module.unescape(o) for o in re.findall(r'<span class="on">\d</span>([^<]*)</div>', html)]
+        rights = check_maths.choice_rights(text, options, pictures)
+        return None if rights is None else rights == [int(question.parts[0].key) - 1]
+    expected = check_maths.expected_answers(text, pictures)
+    if expected is None:
+        return None
+    typed = [p for p in question.parts if p.type != "Q"]
+    return len(expected) == len(typed) and all(check_maths.key_fits(v, p.key, p.type) for v, p in zip(expected, typed))
+
+
+class EveryKindTest(unittest.TestCase):
+    """Many draws of every kind, beyond those the course happens to hold."""
+
+    def test_checker_agrees_with_every_kind_it_reads_and_reads_all_but_picture_kinds(self):
+        unread = set()
+        for name, kind in sorted(maths_kit.KINDS.items()):
+            ctx = Context(random.Random(name))
+            results = []
+            for _ in range(SAMPLES_PER_KIND * 4):
+                question = kind.make(ctx)
+                if question is not None:
+                    results.append(worked_again(question))
+                if len(results) == SAMPLES_PER_KIND:
+                    break
+            with self.subTest(name):
+                self.assertEqual(len(results), SAMPLES_PER_KIND, "the kind rarely makes a question")
+                self.assertNotIn(False, results)
+            if all(r is None for r in results):
+                unread.add(name)
+        self.assertEqual(unread, PICTURE_READ_KINDS)
 
 
 class HelpersTest(unittest.TestCase):
