@@ -56,22 +56,19 @@ def key_mixed(value):
     return "%d %d/%d" % (whole, rest, value.denominator)
 
 
-def show(value):
-    """A number as printed in a question: thousands grouped with commas from 10,000."""
+def show(value, group_from=5):
+    """A number as printed in a question: thousands grouped with commas once the
+    whole part has `group_from` digits (10,000 up; stories group from 1,000)."""
     text = key_number(value)
     whole, _, decimals = text.partition(".")
-    if len(whole.lstrip("-")) >= 5:
+    if len(whole.lstrip("-")) >= group_from:
         whole = "{:,}".format(int(whole))
     return whole + ("." + decimals if decimals else "")
 
 
 def show_all(value):
-    """A number with thousands grouped from 1,000 (for numbers in stories)."""
-    text = key_number(value)
-    whole, _, decimals = text.partition(".")
-    if len(whole.lstrip("-")) >= 4:
-        whole = "{:,}".format(int(whole))
-    return whole + ("." + decimals if decimals else "")
+    """A number grouped from 1,000, as stories print counts and lengths."""
+    return show(value, group_from=4)
 
 
 def pounds(value):
