@@ -70,11 +70,12 @@ ENQUIRIES = [
     (1, 3, "table", "Isla counted the daisies in four 1-metre squares on the sunny side of the school field, and in "
      "four squares on the shady side.",
      ("table", ["Side of the field", "Square 1", "Square 2", "Square 3", "Square 4"],
-      [["sunny", "12", "15", "11", "14"], ["shady", "3", "5", "2", "4"]]),
+      [["sunny", "12", "15", "11", "14"], ["shady", "3", "5", "2", "4"]], "Daisies counted in each square"),
      [("bold", "Which side of the field had more daisies in every square? Write <b>sunny</b> or <b>shady</b>.",
        "sunny"),
-      ("pick", "Why did Isla count four squares on each side, <b>not</b> just one?", "One square might be unusual.",
-       ["Daisies move around.", "Four is her favourite number.", "It makes the daisies grow."]),
+      ("pick", "Why did Isla count four squares on each side, <b>not</b> just one?", "One square on its own might be "
+       "unusual.", ["Counting more squares makes the daisies grow.", "It makes the counting quicker.",
+                    "Daisies move from square to square."]),
       ("pick", "What is the best explanation of her results?", "Daisies need light to grow well.",
        ["Daisies grow best in the dark.", "Shade makes daisies flower more.", "Daisies grow only on grass."])]),
     (1, 3, "conclude", "Ravi's class rubbed glitter gel on their hands to stand for germs. Then groups washed their "
@@ -219,11 +220,11 @@ ENQUIRIES = [
       ("pick", "Yuki turns the pot round so the leaves face the room. What will most likely happen over the next "
        "few days?", "The leaves will turn back towards the window.", ["The leaves will keep facing the room.",
         "The plant will stop growing.", "The leaves will fall off."])]),
-    (2, 2, "fair-test", "Pooja wants to find out whether the amount of light changes how green cress leaves are. "
-     "She grows cress in three places with different amounts of light.", None,
-     [("fair", "Pooja", [("the amount of light", "change"), ("how green the leaves are", "measure"),
-                         ("the amount of water", "same"), ("the kind of seeds", "same"),
-                         ("the temperature of each place", "same")])]),
+    (2, 2, "fair-test", "Pooja wants to find out whether bean plants grow taller when they are watered with "
+     "rainwater or with tap water. She grows two plants side by side on a windowsill.", None,
+     [("fair", "Pooja", [("the kind of water", "change"), ("the height of each plant", "measure"),
+                         ("the amount of water given", "same"), ("the size of the pots", "same"),
+                         ("the kind of bean", "same")])]),
 
     (2, 2, "fair-test", "Rosa's class wanted to know whether cress grows best in soil, sand or cotton wool. They "
      "sowed 20 seeds in each and measured the tallest shoot after ten days.",
@@ -652,7 +653,7 @@ ENQUIRIES = [
                          ("the paper clip", "same"), ("the surface the clip lies on", "same")]),
       ("pick", "How can Isaac make his results more reliable?", "repeat the test three times for each magnet",
        ["use a different clip each time", "push the magnets quickly", "only test one magnet"])]),
-    (6, 3, "explain", "Zara built a torch from a cell, a bulb, a switch and wires, but the bulb did <b>not</b> light. "
+    (6, 3, "use", "Zara built a torch from a cell, a bulb, a switch and wires, but the bulb did <b>not</b> light. "
      "She checked and found that one wire was <b>not</b> touching the cell.", None,
      [("bold", "Was the circuit <b>complete</b> or <b>incomplete</b>?", "incomplete"),
       ("pick", "What should Zara do to make the bulb light?", "connect the loose wire to the cell",

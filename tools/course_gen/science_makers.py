@@ -59,7 +59,7 @@ def animal_groups(rng):
                 continue
             text = "Three of these animals are %s. Which one is <b>not</b>?" % bank.GROUP_PLURAL[group]
             wrong = others(rng, bank.GROUPS[group], [animal], 3)
-            outsider = rng.choice([a for g in sorted(bank.GROUPS) if g != group for a in bank.GROUPS[g]])
+            outsider = rng.choice(LOOK_ALIKES[group])
             items.append(choice(rng, 1, "use", 2, "animal group", ("group", outsider), text,
                                 article(outsider), [article(w) for w in wrong]))
     return items
@@ -73,6 +73,11 @@ def group_clues(rng):
         items.append(choice(rng, 1, "use", 2, "group clue", ("clue", group), text, bank.GROUP_PLURAL[group], wrong))
     return items
 
+
+# Animals often taken for members of a group they do not belong to.
+LOOK_ALIKES = {"mammal": ["penguin", "shark", "ostrich"], "bird": ["bat", "butterfly"],
+               "reptile": ["newt", "salamander", "frog"], "amphibian": ["lizard", "gecko", "turtle"],
+               "fish": ["whale", "dolphin"], "insect": ["spider", "woodlouse", "centipede"]}
 
 ANIMAL_FACTS = [
     ("Which of these animals breathes through gills all its life?", bank.FISH,
@@ -166,7 +171,7 @@ def food_chain_choices(rng):
             skill, level = "use", 2
         if len(wrong) < 3:
             continue
-        items.append(choice(rng, 1, skill, level, "food chain choice", ("chain", k), text, right, wrong[:3], [pic]))
+        items.append(choice(rng, 1, skill, level, "food chain", ("chain", k), text, right, wrong[:3], [pic]))
     return items
 
 
@@ -211,7 +216,8 @@ def sorting(topic, family, intro, box, things, level=2, skill="use", note="Write
     for i, (thing, word) in enumerate(things):
         if word not in box:
             raise ValueError("%r is not in the box" % word)
-        body += lettered(i, "<b>%s</b>" % rich(thing))
+        # Names of things stand out in bold; whole sentences are easier to read plain.
+        body += lettered(i, rich(thing) if thing.endswith(".") else "<b>%s</b>" % rich(thing))
         parts.append(Part(word, "T"))
     body += form(note)
     return item(topic, skill, level, family, (family, tuple(t for t, _ in things)), body, parts)
@@ -527,7 +533,7 @@ def life_cycle_choices(rng):
             wrong = [s for s in stages if s != stage] + [w for w in pool if w not in stages]
             wrong = wrong[:3]
             text = rotate(openings, k) % article(animal)
-            items.append(choice(rng, 3, "recall", 1, "life cycle choice", ("life stage", animal, stage), text, stage,
+            items.append(choice(rng, 3, "recall", 1, "life cycle picture", ("life stage", animal, stage), text, stage,
                                 wrong, [sd.life_cycle(animal, labels)]))
             k += 1
     return items
@@ -613,7 +619,7 @@ def life_cycle_label(rng, animal):
     }
     body = stem(intros[animal]) + figure(0) + para("Name the stages labelled (a) to (%s)." % letter(size - 1)) + words(
         sorted(stages)) + form("Write one word or words from the box in each answer box.")
-    return item(3, "recall", 1, "life cycle label", ("life cycle label", animal), body, [Part(s, "T") for s in order],
+    return item(3, "recall", 1, "life cycle picture", ("life cycle picture", animal), body, [Part(s, "T") for s in order],
                 [pic])
 
 
@@ -624,7 +630,7 @@ def body_structured(rng):
     for k, chosen in enumerate((organs[:4], organs[4:8])):
         intro = ["Which part of the body does each job? Use the words in the box.",
                  "Name the organ or bones described in each sentence, using the box."][k]
-        items.append(sorting(3, "organ jobs", intro, sorted(o[0] for o in chosen), [(o[2], o[0]) for o in chosen],
+        items.append(sorting(3, "organ job", intro, sorted(o[0] for o in chosen), [(o[2], o[0]) for o in chosen],
                              note="Write the words from the box in each answer box."))
     items.append(sorting(3, "food groups", "What is each food mostly a source of? Use the words in the box.",
                          ["protein", "carbohydrate", "fat"],
@@ -748,7 +754,7 @@ def magnet_choices(rng, topic):
     else:
         for obj in METALS_NOT_MAGNETIC:
             wrong = [o[0] for o in rng.sample(MAGNETIC, 3)]
-            items.append(choice(rng, 6, "use", 2, "not magnetic object", ("magnetic", obj[0]),
+            items.append(choice(rng, 6, "use", 2, "magnet object", ("magnetic", obj[0]),
                                 "A magnet is held near each of these objects. Which one will it <b>not</b> pull "
                                 "towards it?", obj[0], wrong))
     return items
@@ -922,7 +928,7 @@ def water_cycle_choices(rng):
     items = []
     for name in ("evaporation", "condensation", "precipitation"):
         wrong = [n for n in ("evaporation", "condensation", "precipitation", "freezing") if n != name]
-        items.append(choice(rng, 5, "recall", 1, "water cycle choice", ("water cycle", name),
+        items.append(choice(rng, 5, "recall", 1, "water cycle picture", ("water cycle", name),
                             "Which process of the water cycle is labelled X?", name, wrong,
                             [sd.water_cycle({name: "X"})]))
     return items
@@ -957,7 +963,7 @@ def thermometer_numbers(rng):
     items = []
     for value in (18, 34):
         body = stem("Read the thermometer. What temperature does it show?") + figure(0) + answer_line(None, "&deg;C")
-        items.append(item(5, "use", 2, "thermometer number", ("thermometer", value), body, [Part(str(value), "N")],
+        items.append(item(5, "use", 2, "thermometer", ("thermometer", value), body, [Part(str(value), "N")],
                           [sd.thermometer(value)]))
     top, major, minor, level = 100, 10, 2, 64
     body = stem("Kenji poured some water into a measuring cylinder. How much water is in it?") + figure(0) + answer_line(
@@ -974,7 +980,7 @@ def light_structured(rng):
     pic = sd.water_cycle({n: "(%s)" % letter(i) for i, n in enumerate(order)})
     body = stem("The drawing shows the water cycle. Name the processes labelled (a), (b) and (c).") + figure(
         0) + words(sorted(names + ["freezing"])) + form("Write one word from the box in each answer box.")
-    items.append(item(5, "recall", 1, "water cycle label", ("water cycle label",), body, [Part(n, "T") for n in order],
+    items.append(item(5, "recall", 1, "water cycle picture", ("water cycle picture",), body, [Part(n, "T") for n in order],
                       [pic]))
     things = [(x, k) for k in sorted(LIGHT_WORDS) for x in LIGHT_WORDS[k]]
     rng.shuffle(things)
@@ -1108,7 +1114,7 @@ def magnet_pair_choices(rng):
             answer = FACING[(facing, right)]
             wrong = [w for w in ["They attract.", "They repel.", "Nothing happens.", "They both spin round."]
                      if w != answer]
-            items.append(choice(rng, 6, "use", 2, "magnet pair", ("pair", left, right),
+            items.append(choice(rng, 6, "use", 2, "magnet picture", ("pair", left, right),
                                 "Two bar magnets are pushed end to end, as in the drawing. What will happen?",
                                 answer, wrong, [sd.magnet_pairs([(left, right)])]))
     return items
@@ -1148,16 +1154,16 @@ def circuit_choices(rng):
     items = []
     for k, panels in enumerate(circuit_layouts(rng, 6, 1)):
         right = [p[0] for p in panels if lit(p)][0]
-        items.append(choice(rng, 6, "use", 2, "circuit choice", ("circuit", k),
+        items.append(choice(rng, 6, "use", 2, "circuit picture", ("circuit", k),
                             "Look at the four circuits. In which circuit will the bulb light up?", "circuit " + right,
                             ["circuit " + n for n in CIRCUIT_NAMES if n != right], [sd.circuits_picture(panels)]))
     return items
 
 
-COMPONENTS = [("a switch", "It opens and closes the circuit."), ("a cell", "It pushes electricity round the circuit."),
-              ("a buzzer", "It makes a sound when electricity flows."),
+COMPONENTS = [("a buzzer", "It makes a sound when electricity flows."),
               ("a motor", "It turns round when electricity flows."),
-              ("a bulb", "It gives out light when electricity flows.")]
+              ("a bulb", "It gives out light when electricity flows."),
+              ("a wire", "It joins the parts so that electricity can flow between them.")]
 APPLIANCES = [("a toaster", "heat"), ("a lamp", "light"), ("an electric fan", "movement"), ("a radio", "sound"),
               ("a doorbell", "sound"), ("a kettle", "heat"), ("a food mixer", "movement")]
 
@@ -1184,7 +1190,7 @@ def circuits_question(rng, k, panels):
     body += group_prompt(0, 2)
     body += lettered(2, "Which circuit has an open switch? Write its letter.") + answer_line(2)
     parts = group_parts(lit_names, 2) + [Part(open_switch, "T")]
-    return item(6, "use", 2, "circuits", ("circuits", k), body, parts, [pic])
+    return item(6, "use", 2, "circuit picture", ("circuits", k), body, parts, [pic])
 
 
 def circuit_lights(k, panels):
@@ -1199,7 +1205,7 @@ def circuit_lights(k, panels):
         body += lettered(i, "circuit <b>%s</b>" % panel[0])
         parts.append(Part("yes" if lit(panel) else "no", "T"))
     body += form("Write yes or no in each answer box.")
-    return item(6, "use", 2, "circuit lights", ("circuit lights", k), body, parts, [pic])
+    return item(6, "use", 2, "circuit picture", ("circuit lights", k), body, parts, [pic])
 
 
 def magnets_question(rng, k, size):
@@ -1216,7 +1222,7 @@ def magnets_question(rng, k, size):
     for a, b in pairs:
         facing = "S" if a == "N" else "N"
         parts.append(Part("repel" if facing == b else "attract", "T"))
-    return item(6, "use", 2, "magnets", ("magnets", k), body, parts, [pic])
+    return item(6, "use", 2, "magnet picture", ("magnets", k), body, parts, [pic])
 
 
 def electricity_structured(rng):
@@ -1323,7 +1329,9 @@ def written_items(rng, topic):
     """The questions of the bank written by hand for the topic."""
     items = []
     for level, skill, text, right, wrong in bank.CHOICE[topic]:
-        items.append(choice(rng, topic, skill, level, "written %d" % len(items), text, text, right, wrong))
+        family = next((f for start, f in bank.SAME_AS_MAKER.items() if text.startswith(start)),
+                      "written %d" % len(items))
+        items.append(choice(rng, topic, skill, level, family, text, text, right, wrong))
     for t, level, skill, text, box, key in bank.BOXED:
         if t == topic:
             body = stem(text) + words(box) + answer_line(None, form="Write one word from the box.")

@@ -6,20 +6,25 @@ notices:
 - no question, and no lettered part's sentence (under the same pictures),
   appears twice in the course, and nothing is asked twice (the concept);
 - no opening frame opens more than FRAME_LIMIT questions of the course, and no
-  two questions of a paper open alike or come from the same maker;
+  two questions of a paper open alike, come from the same maker or name the
+  same person;
 - a mock examination gives each of the six topics its share of the parts
   (the topics have five papers each, so equal shares), mixes levels and types.
 Frames, repeats and parts are measured exactly as the course's variety report
 measures them, on the rendered page."""
 
+import re
 from collections import Counter
 from dataclasses import dataclass
 
+import names
 import page
 import variety
 from science_page import WORKING_SCIENTIFICALLY
 
 FRAME_LIMIT = 13  # 2 % of the subject's 674 questions
+MOCK_LEAST_GROUP_PARTS, MOCK_LEAST_TYPED_PARTS = 4, 12
+PEOPLE = set(names.GIRLS) | set(names.BOYS) | set(names.FAMILY_NAMES)
 MAX_PARTS = 8
 SUBJECT = "Science"
 
@@ -61,6 +66,7 @@ class Measured:
         self.frame = seen.frame()
         self.identity = seen.identity()
         self.part_keys = [(s.lower(), seen.pictures) for s in seen.parts]
+        self.people = set(re.findall(r"[A-Z][a-z]+", seen.text)) & PEOPLE
         # Investigations, answer groups and the few number and alternatives
         # answers are placed first, so that the course holds all of them.
         self.priority = (it.skill in WORKING_SCIENTIFICALLY) or any(p.type in "GMN" for p in it.question.parts)
@@ -97,8 +103,14 @@ class Planner:
     def candidates(self, topics, multi):
         found = [m for m in self.pool if m.topic in topics and (m.size > 1) == multi and self.free(m)]
         self.rng.shuffle(found)
-        found.sort(key=lambda m: not m.priority)  # stable: a random order within each kind
+        found.sort(key=self.urgency)  # stable: a random order within each kind
         return found
+
+    @staticmethod
+    def urgency(m):
+        """0 for the scarce number and alternatives answers, 1 for the other
+        questions the course must hold, 2 for the rest."""
+        return 0 if any(p.type in "MN" for p in m.item.question.parts) else 1 if m.priority else 2
 
     def take(self, chosen):
         for m in chosen:
@@ -113,7 +125,7 @@ class Planner:
     @staticmethod
     def fits(m, chosen):
         return all(m.frame != c.frame and m.item.family != c.item.family and m.item.concept != c.item.concept
-                   and not set(m.part_keys) & set(c.part_keys) for c in chosen)
+                   and not set(m.part_keys) & set(c.part_keys) and not m.people & c.people for c in chosen)
 
     def pick_multis(self, topics, count, total, beside=()):
         """count questions of several parts with `total` parts in all, fitting
@@ -124,7 +136,7 @@ class Planner:
             if found is not None:
                 return found[len(beside):]
             self.rng.shuffle(candidates)
-            candidates.sort(key=lambda m: not m.priority)
+            candidates.sort(key=self.urgency)
         return None
 
     def _search(self, candidates, count, total, chosen, steps):
@@ -147,18 +159,16 @@ class Planner:
     def pick_singles(self, topics, count, chosen, levels=None):
         """count one-part questions that fit beside `chosen`; levels, when given,
         asks for at least so many questions of each level. Makers with many
-        questions left are drawn on more often, so that none is left to fill a
+        questions left are drawn on first, so that no maker is left to fill a
         paper on its own at the end."""
         free = [m for m in self.pool if m.topic in topics and m.size == 1 and self.free(m)]
         left = Counter(m.item.family for m in free)
-        weight = {f: n + 2 for f, n in left.items()}
-        for m in free:
-            if m.priority:
-                weight[m.item.family] += 2
-        # A random order in which a family with weight w comes early w times as
-        # often; the few number and alternatives answers come first of all.
-        order = sorted(free, key=lambda m: -self.rng.random() ** (1.0 / weight[m.item.family]))
-        order.sort(key=lambda m: m.item.letters not in ("M", "N"))
+        # Families with many questions left come first (give or take a little
+        # chance), each in a random order; the few number and alternatives
+        # answers come before all of them.
+        jitter = {f: self.rng.random() * 3 for f in sorted(left)}
+        self.rng.shuffle(free)
+        order = sorted(free, key=lambda m: (m.item.letters not in ("M", "N"), -left[m.item.family] - jitter[m.item.family]))
         picked = []
         wanted = Counter(levels or {})
         for stage in ("wanted", "any"):
@@ -180,16 +190,19 @@ class Planner:
     def topic_paper(self, recipe):
         """The recipe's parts and questions; the number of questions of several
         parts may give by one or two when the questions left do not add up."""
-        for multis in (recipe.multis, recipe.multis - 1, recipe.multis + 1, recipe.multis - 2):
+        m = recipe.multis
+        for multis in (m, m + 1, m - 1, m + 2, m - 2):
             singles = recipe.questions - multis
             chosen = self.pick_multis(recipe.topics, multis, recipe.parts - singles)
-            if chosen is not None:
-                break
-        else:
-            raise PlanError("no questions of several parts for a %s of topic %s" % (recipe.name, recipe.topics))
-        chosen += self.pick_singles(recipe.topics, singles, chosen)
-        self.take(chosen)
-        return self.ordered(chosen)
+            if chosen is None:
+                continue
+            try:
+                chosen += self.pick_singles(recipe.topics, singles, chosen)
+            except PlanError:
+                continue
+            self.take(chosen)
+            return self.ordered(chosen)
+        raise PlanError("no questions left for a %s of topic %s" % (recipe.name, recipe.topics))
 
     def mock_paper(self, recipe, shares, first):
         """shares: parts per topic, adding up to the recipe's parts; `first` is
@@ -207,7 +220,8 @@ class Planner:
                     break
                 multis += found
             else:
-                break
+                if self.mixed(multis):
+                    break
         else:
             raise PlanError("no questions of several parts for mock %s" % (shares,))
         chosen = list(multis)
@@ -216,6 +230,13 @@ class Planner:
             chosen += self.pick_singles((t,), need, chosen, levels={1: need // 3, 2: need // 3, 3: need // 4})
         self.take(chosen)
         return self.ordered(chosen, interleave=True)
+
+    @staticmethod
+    def mixed(multis):
+        """A mock's longer questions must hold answer groups and typed answers
+        as well as numbered choices."""
+        letters = Counter(p.type for m in multis for p in m.item.question.parts)
+        return letters["G"] >= MOCK_LEAST_GROUP_PARTS and letters["T"] >= MOCK_LEAST_TYPED_PARTS
 
     def multi_totals(self, counts, total, shares):
         """Parts per topic for its questions of several parts: `total` in all,

@@ -309,6 +309,19 @@ class DrawingsTest(unittest.TestCase):
         self.assertEqual(fills, {sd.BAR})
 
 
+class BankTest(unittest.TestCase):
+    def test_every_question_tied_to_a_maker_is_in_the_bank(self):
+        import science_bank as bank
+        texts = [q[2] for questions in bank.CHOICE.values() for q in questions]
+        self.assertEqual([s for s in bank.SAME_AS_MAKER if not any(t.startswith(s) for t in texts)], [])
+
+    def test_written_choices_have_four_different_options(self):
+        import science_bank as bank
+        faults = [q[2] for questions in bank.CHOICE.values() for q in questions
+                  if len({o.lower() for o in [q[3]] + list(q[4])}) != 4]
+        self.assertEqual(faults, [])
+
+
 class PageBuildingTest(unittest.TestCase):
     def test_negatives_are_put_in_bold_once(self):
         cases = [
