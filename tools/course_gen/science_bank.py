@@ -190,6 +190,16 @@ CHOICE = {
           "Bees make the soil richer.", "Bees water the plants."]),
     ],
     2: [
+        (2, "use", "Which part of a plant do bees visit to collect nectar?", "the flowers", ["the roots",
+         "the stem", "the seeds"]),
+        (1, "recall", "The stalk that holds a leaf on a stem is called the ...", "leaf stalk", ["petal",
+         "stigma", "root hair"]),
+        (3, "predict", "A cut flower is stood in an empty vase with no water. What will happen after a day?",
+         "It will wilt.", ["It will grow roots.", "It will make seeds.", "It will stay fresh for weeks."]),
+        (2, "explain", "Why do seeds from one plant land in many different places?", "so that some will find good "
+         "places to grow", ["so that they stay cold", "so that birds cannot find them", "so that the parent plant "
+         "grows"]),
+        (1, "recall", "An acorn grows into ...", "an oak tree", ["a conker", "a pine tree", "a daisy"]),
         (1, "recall", "The veins in a leaf carry ...", "water and food", ["pollen", "air only", "seeds"]),
         (1, "recall", "Bees collect nectar from flowers. What do they make from it?", "honey", ["wax only", "pollen",
          "jam"]),
@@ -459,6 +469,23 @@ CHOICE = {
          ["germination", "pollination", "hibernation"]),
     ],
     4: [
+        (2, "use", "Which of these is a gas at room temperature?", "oxygen", ["sand", "butter", "milk"]),
+        (3, "predict", "Lucas puts a lid on a pan of boiling water. What will he see on the inside of the lid?",
+         "drops of water", ["grains of salt", "ice", "nothing at all"]),
+        (2, "explain", "Why do car makers use steel for the body of a car?", "Steel is strong and can be shaped.",
+         ["Steel is see-through.", "Steel is soft.", "Steel floats on water."]),
+        (3, "explain", "Why is it hard to pour sand out of a bottle with a narrow neck, though sand can be poured?",
+         "Sand is a solid made of grains that jam together.", ["Sand is a liquid.", "Sand is a gas.",
+          "Sand is magnetic."]),
+        (1, "recall", "When water freezes, it turns into ...", "ice", ["steam", "water vapour", "salt"]),
+        (2, "use", "Which of these objects is made from a natural material?", "a woollen jumper",
+         ["a plastic bottle", "a nylon rope", "a glass jar"]),
+        (3, "conclude", "Ines tested four spoons in hot water. After a minute the metal spoon's handle was hot and "
+         "the others were cool. What can she conclude?", "Metal conducts heat better than the other materials.",
+         ["All materials conduct heat the same.", "Hot water cools the metal.", "The metal spoon was the "
+          "longest."]),
+        (2, "use", "Cola is left open and goes flat. Which gas has escaped?", "carbon dioxide", ["oxygen",
+         "helium", "steam"]),
         (2, "explain", "Why is copper used for electrical wires?", "It conducts electricity and bends easily.",
          ["It is magnetic.", "It is see-through.", "It dissolves in water."]),
         (2, "use", "Which property of glass makes it good for a greenhouse?", "It is transparent.",
@@ -596,6 +623,25 @@ CHOICE = {
          "It does not burn easily.", ["It is see-through.", "It is magnetic.", "It soaks up water."]),
     ],
     5: [
+        (2, "use", "Which of these puddles will most likely dry up first?", "a shallow puddle on a warm, windy day",
+         ["a deep puddle on a cold day", "a deep puddle in the shade", "a shallow puddle on a frosty night"]),
+        (2, "explain", "Why does a mirror show your face but a sheet of paper does <b>not</b>?", "The mirror is smooth "
+         "and shiny, so it reflects light evenly.", ["Paper gives out its own light.", "Paper is transparent.",
+         "Mirrors make light."]),
+        (3, "predict", "Kofi moves a lamp closer to a vase. What will happen to the vase's shadow on the wall behind "
+         "it?", "It will get bigger.", ["It will get smaller.", "It will stay the same size.", "It will turn "
+         "white."]),
+        (1, "recall", "Which of these is a natural source of light?", "a glow-worm", ["a torch", "a street lamp",
+         "a mirror"]),
+        (2, "use", "Where in the water cycle does water vapour turn back into water?", "high in the cold air, forming "
+         "clouds", ["at the bottom of the sea", "inside the Sun", "under the ground"]),
+        (3, "explain", "Why does a cup of tea left on the table cool down?", "Heat moves from the tea into the cooler "
+         "room.", ["Cold moves from the room into the tea.", "The tea makes cold.", "The cup soaks up the heat "
+         "for ever."]),
+        (2, "use", "Which of these keeps an ice lolly frozen longest on a hot day?", "a box lined with polystyrene",
+         ["a thin metal tin", "a glass jar", "an open plate"]),
+        (1, "recall", "Light that bounces back from a surface is called ...", "reflected light",
+         ["a shadow", "a rainbow", "a source"]),
         (3, "explain", "On a cold day a metal bench feels colder than a wooden bench, though both are at the same "
          "temperature. Why?", "Metal conducts heat away from your hand faster.", ["Metal is always colder than wood.",
           "Wood makes its own heat.", "Metal reflects the cold."]),
@@ -728,6 +774,24 @@ CHOICE = {
         (2, "use", "Water in a river flows back into ...", "the sea", ["the clouds", "the Sun", "the mountains"]),
     ],
     6: [
+        (2, "use", "What happens to a bulb when the switch in its circuit is opened?", "It goes out.",
+         ["It gets brighter.", "It flashes.", "It stays lit."]),
+        (1, "recall", "Which of these is <b>not</b> part of an electrical circuit?", "a thermometer",
+         ["a cell", "a wire", "a bulb"]),
+        (3, "predict", "A buzzer and a cell are joined in a loop with a switch. The switch is closed. What will happen?",
+         "The buzzer sounds.", ["The buzzer stays silent.", "The cell turns into a magnet.", "The wires melt."]),
+        (2, "explain", "Why do many plugs have three pins and a plastic case?", "The pins carry electricity and the "
+         "plastic keeps it away from our hands.", ["The plastic carries the electricity.", "The pins keep the plug "
+         "cool.", "Plastic makes the electricity stronger."]),
+        (2, "use", "Two magnets pull towards each other. Which ends are facing?", "a north pole and a south pole",
+         ["two north poles", "two south poles", "the middles of the magnets"]),
+        (1, "recall", "An electric current flows through ...", "a complete circuit", ["an open switch", "a broken "
+         "wire", "a plastic ruler"]),
+        (3, "explain", "A bulb in a circuit glows dimly. When a second cell is added it glows brightly. Why?",
+         "Two cells push more electricity round the circuit.", ["The second cell is a magnet.", "The wires are "
+         "shorter.", "The bulb is newer."]),
+        (2, "use", "Which of these would make a good insulator to cover a switch?", "plastic", ["copper",
+         "steel", "aluminium"]),
         (2, "use", "How could you make the bulb in a circuit dimmer?", "add another bulb in the loop",
          ["add another cell", "use shorter wires", "close the switch"]),
         (2, "explain", "A lit bulb soon feels hot. Why?", "Some of the electricity is changed into heat.",
@@ -862,10 +926,24 @@ CHOICE = {
     ],
 }
 
-# Written questions that ask what one of the makers asks (science_makers), by
-# the start of their text: a paper takes one question of a maker, so it never
-# asks the same thing twice in two wordings.
+# Written questions (choices, boxed and alternatives answers) that ask what
+# another question or one of the makers (science_makers) asks, by the start of
+# their text: a paper takes one question of a kind, so it never asks the same
+# thing twice in two wordings.
 SAME_AS_MAKER = {
+    "A rabbit is hunted and eaten": "prey",
+    "Foxes hunt rabbits": "prey",
+    "A lion hunts zebras": "prey",
+    "An owl hunts mice": "prey",
+    "What do we call a living thing that makes its own food?": "producer",
+    "Which of these living things makes its own food?": "producer",
+    "In every food chain, the first living thing is": "producer",
+    "A food chain is grass, then rabbit": "food chain",
+    "An animal that eats only other animals": "diet",
+    "A badger eats worms": "diet",
+    "Which group do mushrooms, moulds and yeast belong to?": "fungi",
+    "Mushrooms and toadstools belong to": "fungi",
+    "Bread left in a warm bag": "fungi",
     "Which of these animals is an amphibian?": "animal group",
     "Which of these is a herbivore?": "diet",
     "Slugs, snails and worms are all": "backbone",
@@ -926,15 +1004,26 @@ SAME_AS_MAKER = {
     "A material that does <b>not</b> let heat pass": "heat",
     "Which of these is <b>not</b> a source of light?": "light source",
     "You see the Moon at night": "light source",
-    "Pure water freezes at": "water temperatures",
-    "Water boils at": "water temperatures",
+    "Pure water freezes at": "temperatures",
+    "Water boils at": "temperatures",
+    "Normal body temperature is about": "temperatures",
+    "Which material would be best for a raincoat?": "material choice",
+    "Which material would be best for a window?": "material choice",
+    "Which material would be best for a saucepan handle?": "material choice",
+    "Which material would make the strongest bag": "material choice",
+    "Glass breaks easily when it is dropped": "property word",
+    "Which word describes a material that can be bent": "property word",
+    "Kitchen towels are made of paper": "property word",
     "Which of these is a good conductor of electricity?": "conductor",
     "Which of these is an electrical insulator?": "conductor",
     "Which of these objects would a magnet pick up?": "magnet object",
     "Which of these objects is made of a magnetic material?": "magnet object",
-    "Two north poles of magnets": "poles",
-    "A north pole and a south pole are placed": "poles",
-    "Which end of a magnet is attracted": "poles",
+    "Two north poles of magnets": "magnet picture",
+    "A north pole and a south pole are placed": "magnet picture",
+    "Which end of a magnet is attracted": "magnet picture",
+    "How many poles does a horseshoe magnet have?": "magnet picture",
+    "Two magnets pull towards each other": "magnet picture",
+    "Where is a bar magnet strongest?": "magnet picture",
     "Which of these uses electricity to make": "appliance",
 }
 

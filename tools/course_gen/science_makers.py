@@ -70,7 +70,7 @@ def group_clues(rng):
     for group in sorted(bank.GROUP_CLUES):
         text = "%s Which group of animals is it?" % bank.GROUP_CLUES[group]
         wrong = [bank.GROUP_PLURAL[g] for g in others(rng, sorted(bank.GROUPS), [group], 3)]
-        items.append(choice(rng, 1, "use", 2, "group clue", ("clue", group), text, bank.GROUP_PLURAL[group], wrong))
+        items.append(choice(rng, 1, "use", 2, "animal group", ("clue", group), text, bank.GROUP_PLURAL[group], wrong))
     return items
 
 
@@ -300,8 +300,9 @@ def food_chain_question(rng, k, chain):
     body += html
     parts.append(p)
     if k % 2:
-        html, p = choice_part(rng, 2, "All the %s die from a disease. What will most likely happen to the number of "
-                              "%s?" % (PLURAL[chain[j]], PLURAL.get(chain[j - 1], chain[j - 1])),
+        eaten = "the amount of %s" % chain[j - 1] if j == 1 else "the number of %s" % PLURAL[chain[j - 1]]
+        html, p = choice_part(rng, 2, "All the %s die from a disease. What will most likely happen to %s?"
+                              % (PLURAL[chain[j]], eaten),
                               "It will increase.", ["It will decrease.", "It will stay the same.",
                                                     "They will all die too."], mark=2)
     else:
@@ -372,12 +373,12 @@ def plant_label_choices(rng):
     return items
 
 
-FLOWER_JOBS = [("petals", "attract insects to the flower"), ("stamens", "make pollen"),
-               ("stigma", "catches pollen"), ("sepals", "protect the flower while it is a bud"),
-               ("ovary", "holds the ovules that become seeds")]
-PLANT_JOBS = [("roots", "take in water and hold the plant in the soil"), ("stem", "carries water up to the leaves"),
-              ("leaves", "make food using sunlight"), ("flowers", "make seeds"),
-              ("fruit", "protects the seeds and helps to spread them")]
+FLOWER_JOBS = [("petals", "to attract insects to the flower"), ("stamens", "to make pollen"),
+               ("stigma", "to catch pollen"), ("sepals", "to protect the flower while it is a bud"),
+               ("ovary", "to hold the ovules that become seeds")]
+PLANT_JOBS = [("roots", "to take in water and hold the plant in the soil"), ("stem", "to carry water up to the leaves"),
+              ("leaves", "to make food using sunlight"), ("flowers", "to make seeds"),
+              ("fruit", "to protect the seeds and help to spread them")]
 
 
 def part_jobs(rng):
@@ -685,7 +686,7 @@ def body_structured(rng):
         ("carbohydrates", "Which two foods in the box are good sources of carbohydrate for energy?",
          ["bread", "pasta"], ["chicken", "butter", "fish", "water"], 2),
         ("healthy", "Which three things in the box help to keep our bodies healthy?",
-         ["exercise", "sleep", "a balanced diet"], ["smoking", "too much sugar", "staying up late"], 3),
+         ["exercise", "sleep", "fruit"], ["smoking", "sweets", "crisps"], 3),
         ("nymph", "Which two animals in the box have a nymph stage in their life cycle?",
          ["cockroach", "grasshopper", "dragonfly"], ["butterfly", "frog", "chicken", "beetle"], 2),
     ]
@@ -792,6 +793,49 @@ def separating_choices(rng):
         base = method if method in METHODS else ("use a sieve" if "sieve" in method else method)
         wrong = [m for m in METHODS if m != base]
         items.append(choice(rng, 4, "use", 2, "separating", ("separate", mixture), text, method, rng.sample(wrong, 3)))
+    return items
+
+
+MATERIAL_FOR = [("a spoon for stirring hot soup", "wood", ["steel", "glass", "paper"]),
+                ("a bucket for carrying water", "plastic", ["cardboard", "cotton", "wool"]),
+                ("a rope for a swing", "nylon", ["paper", "glass", "clay"]),
+                ("the filling of a soft pillow", "feathers", ["sand", "gravel", "steel wool"]),
+                ("wellington boots", "rubber", ["cotton", "paper", "wool"]),
+                ("a frying pan", "iron", ["plastic", "wood", "glass"]),
+                ("the roof tiles of a house", "slate", ["cardboard", "wool", "paper"]),
+                ("a warm winter hat", "wool", ["glass", "steel", "paper"]),
+                ("a drinking straw", "plastic", ["steel wool", "cotton", "clay"]),
+                ("a picture frame's cover", "glass", ["wood", "brick", "cardboard"])]
+PROPERTY_WORDS = [("A sponge soaks up spilt water.", "absorbent"),
+                  ("An elastic band stretches and then springs back.", "elastic"),
+                  ("You can see clearly through a window pane.", "transparent"),
+                  ("A steel bar does not bend when you push it.", "rigid"),
+                  ("A plastic raincoat keeps the rain out.", "waterproof"),
+                  ("A wet bar of soap slips out of your hand.", "slippery")]
+
+
+def material_choices(rng):
+    items = []
+    for thing, right, wrong in MATERIAL_FOR:
+        items.append(choice(rng, 4, "use", 2, "material choice", ("material for", thing),
+                            "Which material would be best for %s?" % thing, right, wrong))
+    words_ = [w for _, w in PROPERTY_WORDS]
+    for sentence, word in PROPERTY_WORDS:
+        items.append(choice(rng, 4, "use", 2, "property word", ("property", word),
+                            "%s Which word describes the material?" % sentence, word, others(rng, words_, [word], 3)))
+    return items
+
+
+TEMPERATURES = [("boiling water", "100 \u00b0C"), ("the inside of your body", "37 \u00b0C"),
+                ("melting ice", "0 \u00b0C"), ("a warm classroom", "20 \u00b0C"), ("a freezer", "-18 \u00b0C")]
+
+
+def temperature_choices(rng):
+    items = []
+    values = [v for _, v in TEMPERATURES]
+    for thing, value in TEMPERATURES:
+        items.append(choice(rng, 5, "recall", 1, "temperatures", ("temperature", thing),
+                            "About what temperature is %s?" % thing, value, others(rng, values, [value], 3)))
     return items
 
 
@@ -1056,8 +1100,7 @@ def light_structured(rng):
                          ["wool", "cork", "polystyrene", "copper", "steel", "aluminium", "silver"],
                          ["wool", "cork", "polystyrene"], 3))
     items.append(picking(5, "pick sources", "Which two things in the box are light sources?",
-                         ["the Sun", "a candle flame", "the Moon", "a mirror", "a cat's eyes"],
-                         ["the Sun", "a candle flame"], 2, level=2))
+                         ["Sun", "candle", "Moon", "mirror", "window"], ["Sun", "candle"], 2, level=2))
     items.append(picking(5, "pick precipitation", "Which three in the box are kinds of precipitation?",
                          ["rain", "snow", "hail", "fog", "dew", "steam"], ["rain", "snow", "hail"], 3, level=1,
                          skill="recall"))
@@ -1311,8 +1354,10 @@ def single_items(rng, topic):
         1: [animal_groups, group_clues, animal_facts, food_chain_choices, insect_choices, animal_ways],
         2: [dispersal_choices, eaten_parts, plant_label_choices, part_jobs],
         3: [life_cycle_choices, organ_choices, food_choices, young_choices, stage_counts],
-        4: [state_choices, lambda r: magnet_choices(r, 4), change_choices, separating_choices, particle_choices],
-        5: [light_choices, thermometer_choices, water_cycle_choices, heat_choices, source_choices],
+        4: [state_choices, lambda r: magnet_choices(r, 4), change_choices, separating_choices, particle_choices,
+            material_choices],
+        5: [light_choices, thermometer_choices, water_cycle_choices, heat_choices, source_choices,
+            temperature_choices],
         6: [conductor_choices, lambda r: magnet_choices(r, 6), magnet_pair_choices, circuit_choices,
             component_choices],
     }[topic]
@@ -1328,17 +1373,19 @@ def structured_items(rng, topic):
 def written_items(rng, topic):
     """The questions of the bank written by hand for the topic."""
     items = []
+    def family(text, alone):
+        return next((f for start, f in bank.SAME_AS_MAKER.items() if text.startswith(start)), alone)
+
     for level, skill, text, right, wrong in bank.CHOICE[topic]:
-        family = next((f for start, f in bank.SAME_AS_MAKER.items() if text.startswith(start)),
-                      "written %d" % len(items))
-        items.append(choice(rng, topic, skill, level, family, text, text, right, wrong))
+        items.append(choice(rng, topic, skill, level, family(text, "written %d" % len(items)), text, text, right,
+                            wrong))
     for t, level, skill, text, box, key in bank.BOXED:
         if t == topic:
             body = stem(text) + words(box) + answer_line(None, form="Write one word from the box.")
-            items.append(item(topic, skill, level, "boxed", text, body, [Part(key, "T")]))
+            items.append(item(topic, skill, level, family(text, "boxed"), text, body, [Part(key, "T")]))
     for t, level, skill, text, note, answers in bank.ALTERNATIVES:
         if t == topic:
             body = stem(text) + answer_line(None, form=note)
-            items.append(item(topic, skill, level, "alternatives", text, body,
+            items.append(item(topic, skill, level, family(text, "alternatives"), text, body,
                               [Part("".join(";" + a for a in answers), "M")]))
     return items

@@ -5,7 +5,8 @@ of its questions have several parts. The planner keeps the rules a reader
 notices:
 - no question, and no lettered part's sentence (under the same pictures),
   appears twice in the course, and nothing is asked twice (the concept);
-- no opening frame opens more than FRAME_LIMIT questions of the course, and no
+- no wording is used by more than TEXT_LIMIT questions (with other options or
+  pictures), no opening frame opens more than FRAME_LIMIT, and no
   two questions of a paper open alike, come from the same maker or name the
   same person;
 - a mock examination gives each of the six topics its share of the parts
@@ -23,6 +24,7 @@ import variety
 from science_page import WORKING_SCIENTIFICALLY
 
 FRAME_LIMIT = 13  # 2 % of the subject's 674 questions
+TEXT_LIMIT = 2  # questions of the course with the same words (and other options or pictures)
 MOCK_LEAST_GROUP_PARTS, MOCK_LEAST_TYPED_PARTS = 4, 12
 PEOPLE = set(names.GIRLS) | set(names.BOYS) | set(names.FAMILY_NAMES)
 MAX_PARTS = 8
@@ -65,11 +67,14 @@ class Measured:
         seen = variety.Page(0, text, [p.svg for p in it.question.pictures])
         self.frame = seen.frame()
         self.identity = seen.identity()
+        self.wording = seen.text.lower()
         self.part_keys = [(s.lower(), seen.pictures) for s in seen.parts]
         self.people = set(re.findall(r"[A-Z][a-z]+", seen.text)) & PEOPLE
-        # Investigations, answer groups and the few number and alternatives
-        # answers are placed first, so that the course holds all of them.
-        self.priority = (it.skill in WORKING_SCIENTIFICALLY) or any(p.type in "GMN" for p in it.question.parts)
+        # Investigations, answer groups, labelled drawings and the few number
+        # and alternatives answers are placed first, so that the course holds
+        # all of them.
+        self.priority = (it.skill in WORKING_SCIENTIFICALLY or any(p.type in "GMN" for p in it.question.parts)
+                         or (it.size > 1 and bool(it.question.pictures)))
 
     @property
     def topic(self):
@@ -90,6 +95,7 @@ class Planner:
         self.pool = [Measured(k, it) for k, it in enumerate(items)]
         self.used = set()
         self.frames = Counter()
+        self.wordings = Counter()
         self.concepts = set()
         self.part_keys = set()
         self.identities = set()
@@ -97,7 +103,8 @@ class Planner:
     # What may still be placed --------------------------------------------------------
 
     def free(self, m):
-        return (m.index not in self.used and self.frames[m.frame] < FRAME_LIMIT and m.item.concept not in self.concepts
+        return (m.index not in self.used and self.frames[m.frame] < FRAME_LIMIT
+                and self.wordings[m.wording] < TEXT_LIMIT and m.item.concept not in self.concepts
                 and m.identity not in self.identities and not any(k in self.part_keys for k in m.part_keys))
 
     def candidates(self, topics, multi):
@@ -116,6 +123,7 @@ class Planner:
         for m in chosen:
             self.used.add(m.index)
             self.frames[m.frame] += 1
+            self.wordings[m.wording] += 1
             self.concepts.add(m.item.concept)
             self.part_keys.update(m.part_keys)
             self.identities.add(m.identity)

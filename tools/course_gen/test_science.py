@@ -173,6 +173,16 @@ class AnswerFormTest(unittest.TestCase):
                     missing.append((page.number, key))
         self.assertEqual(missing, [])
 
+    def test_typed_answers_are_short_and_plain(self):
+        """A pupil can type them exactly: at most two words, no article, no commas."""
+        long = []
+        for n, keys in self.course.keys.items():
+            for key, letter in zip(keys, self.course.types[n]):
+                answers = key.split(";")[1:] if letter == "G" and key != " " else [key] if letter == "T" else []
+                long += [(n, a) for a in answers
+                         if len(a.split()) > 2 or "," in a or a.split()[0].lower() in ("a", "an", "the")]
+        self.assertEqual(long, [])
+
     def test_group_answers_stand_in_the_box_and_differ_in_form(self):
         faults = []
         for page in self.course.pages():
@@ -313,6 +323,7 @@ class BankTest(unittest.TestCase):
     def test_every_question_tied_to_a_maker_is_in_the_bank(self):
         import science_bank as bank
         texts = [q[2] for questions in bank.CHOICE.values() for q in questions]
+        texts += [q[3] for q in bank.BOXED + bank.ALTERNATIVES]
         self.assertEqual([s for s in bank.SAME_AS_MAKER if not any(t.startswith(s) for t in texts)], [])
 
     def test_written_choices_have_four_different_options(self):
