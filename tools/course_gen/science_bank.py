@@ -54,7 +54,7 @@ HEAT_INSULATORS = ["wood", "plastic", "wool", "cork", "rubber", "polystyrene", "
 
 SOLIDS = ["ice", "wood", "salt", "a stone", "a pencil", "sugar", "sand", "an iron nail", "chocolate", "a coin"]
 LIQUIDS = ["water", "milk", "cooking oil", "orange juice", "vinegar", "honey", "shampoo", "washing-up liquid"]
-GASES = ["air", "oxygen", "carbon dioxide", "steam", "helium", "the gas in a balloon", "water vapour"]
+GASES = ["air", "oxygen", "carbon dioxide", "steam", "helium", "the air in a tyre", "water vapour"]
 
 # (organ, system, what it does, said of "it" or of "they")
 ORGANS = [
@@ -74,7 +74,7 @@ ORGANS = [
 
 # Plants and how their seeds are spread.
 DISPERSAL = {"wind": ["dandelion", "sycamore", "thistle", "ash tree"], "water": ["coconut", "water lily"],
-             "animals": ["burdock", "cherry", "blackberry", "goosegrass", "acorn"], "bursting pods": ["pea", "gorse", "lupin"]}
+             "animals": ["burdock", "cherry", "blackberry", "goosegrass", "oak"], "bursting pods": ["pea", "gorse", "lupin"]}
 
 CHOICE = {
     1: [
@@ -931,6 +931,45 @@ CHOICE = {
 # their text: a paper takes one question of a kind, so it never asks the same
 # thing twice in two wordings.
 SAME_AS_MAKER = {
+    "Kofi moves a lamp closer to a vase": "shadows",
+    "A torch shines on a ball in front of a wall": "shadows",
+    "In the early morning your shadow is long": "shadows",
+    "At midday the Sun is high": "shadows",
+    "Which season usually has the longest shadows": "shadows",
+    "Shadows are longest early in the morning": "shadows",
+    "A shadow forms when light is blocked": "shadows",
+    "Light that bounces back from a surface": "reflection",
+    "A ray of light hits a mirror": "reflection",
+    "A mirror works because it": "reflection",
+    "Which of these reflects light best?": "reflection",
+    "Which surface would make the best mirror?": "reflection",
+    "Why does a mirror show your face": "reflection",
+    "Light bounces off a mirror": "reflection",
+    "We see things because light": "seeing",
+    "What is the main source of heat and light": "light source",
+    "Which part of a circuit pushes the electricity round?": "cell",
+    "A battery is made of one or more": "cell",
+    "A torch needs something inside it": "cell",
+    "The two ends of a cell are marked": "cell",
+    "In a circuit diagram, a long line": "cell",
+    "A circuit has one cell and one bulb. A second cell": "more cells",
+    "A bulb in a circuit glows dimly": "more cells",
+    "Mist and fog are made of": "clouds",
+    "Clouds are made of": "clouds",
+    "Where in the water cycle does water vapour": "clouds",
+    "The water cycle is driven by heat": "water cycle",
+    "Where does the water in a river come from?": "water cycle",
+    "The water that falls as rain first came from": "water cycle",
+    "Water in a river flows back into": "water cycle",
+    "Rain, snow, sleet and hail": "precipitation",
+    "Living things that break down dead leaves": "decomposers",
+    "Growing is one of the life processes": "life processes",
+    "Ferns and mosses make new plants from": "spores",
+    "Holly, ivy and pine trees": "evergreen",
+    "Which of these plants is a tree that loses": "evergreen",
+    "Which of these materials is natural?": "natural",
+    "Which of these materials is man-made?": "natural",
+    "Which of these objects is made from a natural": "natural",
     "A rabbit is hunted and eaten": "prey",
     "Foxes hunt rabbits": "prey",
     "A lion hunts zebras": "prey",
@@ -959,6 +998,9 @@ SAME_AS_MAKER = {
     "Which of these is a way that seeds are spread by animals?": "dispersal",
     "Which of these seeds is spread by an animal": "dispersal",
     "Which part of a plant takes in water": "plant job",
+    "A plant's leaves are drooping": "plant water",
+    "A cut flower is stood": "plant water",
+    "Ivan forgot to water": "plant water",
     "Green plants make their food in their": "plant job",
     "Water travels from the roots": "plant job",
     "Besides taking in water": "plant job",

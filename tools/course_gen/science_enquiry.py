@@ -230,7 +230,7 @@ ENQUIRIES = [
      "sowed 20 seeds in each and measured the tallest shoot after ten days.",
      ("table", ["What the seeds grew in", "Tallest shoot (mm)"], [["soil", "42"], ["sand", "25"],
                                                                   ["cotton wool", "38"]]),
-     [("fair", "Rosa", [("what the seeds grow in", "change"), ("the number of seeds", "same"),
+     [("fair", "the class", [("what the seeds grow in", "change"), ("the number of seeds", "same"),
                         ("the height of the tallest shoot", "measure"), ("the amount of water", "same")]),
       ("read", "In which did the cress grow tallest? Write it as it is written in the table.", "soil")]),
     (2, 3, "table", "Carlos planted sunflower seeds at different depths in the soil and counted the days until "
@@ -372,8 +372,8 @@ ENQUIRIES = [
      ("table", ["Fabric", "Water in the cup (ml)"], [["cotton", "17"], ["wool", "11"], ["plastic sheet", "0"],
                                                     ["raincoat nylon", "1"]]),
      [("read", "Which fabric let no water through? Write it as it is written in the table.", "plastic sheet"),
-      ("pick", "Which fabric would be best for a tent?", "raincoat nylon", ["cotton", "wool", "the one that "
-       "lets most water through"]),
+      ("pick", "Which fabric would be worst for an umbrella?", "cotton", ["wool", "plastic sheet",
+       "raincoat nylon"]),
       ("bold", "Is cotton waterproof? Write <b>yes</b> or <b>no</b>.", "no")]),
     (4, 2, "table", "Daisy put ice cubes of the same size in four places and timed how long each took to melt.",
      ("table", ["Place", "Time to melt (minutes)"], [["freezer", "did not melt"], ["fridge", "90"],
@@ -695,6 +695,30 @@ ENQUIRIES = [
 ]
 
 
+# Investigations that test the same idea, by the start of their introduction:
+# a paper takes at most one investigation of a theme.
+THEMES = {
+    "Zara put 20 woodlice": "minibeast choice", "Liam wants to find out": "minibeast choice",
+    "Emma grew three bean": "plant growth", "Noah grew cress": "plant growth", "Rosa's class": "plant growth",
+    "Pooja wants": "plant growth", "Mr Chen's class": "plant growth",
+    "Fatima put 20": "germination", "Tom set up four dishes": "germination", "Carlos planted": "germination",
+    "Jack made paper spinners": "seeds in the wind", "Finn held different seeds": "seeds in the wind",
+    "Oscar measured his pulse": "pulse", "After a fast run": "pulse", "Hamza wants": "pulse",
+    "Felix timed": "dissolving", "Dev stirred sugar": "dissolving", "Finn wants to find out whether stirring":
+    "dissolving", "Sana stirred": "dissolving",
+    "Daisy put ice cubes": "melting", "Keira wants": "melting",
+    "Ruby wants": "keeping warm", "Leah put an ice cube": "keeping warm", "Kenji poured hot water": "keeping warm",
+    "Jamal poured": "evaporation", "Lily hung three": "evaporation", "Jack's class wants": "evaporation",
+    "Lina wants": "evaporation",
+    "Class 6 put a stick": "shadows", "Olivia shone": "shadows", "Hana measured the shadow": "shadows",
+    "Mateo built": "more cells", "Owen tested how loud": "more cells", "Usha built a fan": "more cells",
+    "Gemma tested four magnets": "magnet strength", "Pablo put sheets": "magnet strength",
+    "Isaac wants": "magnet strength", "Class 5 found out how far": "magnet strength",
+    "Joel put different objects": "conductors", "Ethan tested some objects": "magnetic objects",
+    "Adam tested whether a magnet": "magnetic objects",
+}
+
+
 def picture(spec):
     kind = spec[0]
     if kind == "table":
@@ -756,6 +780,7 @@ def enquiry_items(rng, topic):
             html, more = enquiry_part(rng, len(parts), spec_part)
             body += html
             parts += more
-        items.append(item(topic, skill, level, "enquiry %d" % n, "enquiry %d" % n, body, parts, pictures))
+        theme = next((f for start, f in THEMES.items() if intro.startswith(start)), "enquiry %d" % n)
+        items.append(item(topic, skill, level, theme, "enquiry %d" % n, body, parts, pictures))
     return items
 

@@ -142,6 +142,7 @@ FOOD_CHAINS = [
     ["rose bush", "greenfly", "ladybird", "sparrow"], ["algae", "tadpole", "stickleback", "heron"],
     ["oak leaves", "slug", "hedgehog", "badger"], ["plankton", "krill", "penguin", "seal"],
 ]
+CHAINS_IN_LONG_QUESTIONS = 5
 PLURAL = {"grasshopper": "grasshoppers", "frog": "frogs", "snake": "snakes", "caterpillar": "caterpillars",
           "blue tit": "blue tits", "sparrowhawk": "sparrowhawks", "winkle": "winkles", "crab": "crabs", "gull": "gulls",
           "rabbit": "rabbits", "fox": "foxes", "mouse": "mice", "owl": "owls", "greenfly": "greenfly",
@@ -153,7 +154,7 @@ PLURAL = {"grasshopper": "grasshoppers", "frog": "frogs", "snake": "snakes", "ca
 def food_chain_choices(rng):
     """One question about each food chain drawing."""
     items = []
-    for k, chain in enumerate(FOOD_CHAINS):
+    for k, chain in enumerate(FOOD_CHAINS[CHAINS_IN_LONG_QUESTIONS:], start=CHAINS_IN_LONG_QUESTIONS):
         pic = sd.food_chain(chain)
         if k % 3 == 0:
             text = "Look at the food chain. Which living thing is the producer?"
@@ -205,6 +206,38 @@ def classify_animals(rng):
     return items
 
 
+# Sorting, group and sentence questions that practise what a one-part maker
+# practises: they share its name, so that a paper holds one of them.
+SAME_IDEA = {
+    "sort animals": "animal group", "pick mammals": "animal group", "pick birds": "animal group",
+    "pick insects": "animal group", "pick reptiles": "animal group",
+    "pick invertebrates": "backbone", "pick meat eaters": "diet", "pick producers": "producer",
+    "pick decomposers": "decomposers", "pick life processes": "life processes",
+    "sort dispersal": "dispersal", "pick wind seeds": "dispersal", "pick animal seeds": "dispersal",
+    "pick photosynthesis": "plant needs", "photosynthesis words": "plant needs", "pick growing needs": "plant needs",
+    "pick flower parts": "flower job", "pollination words": "flower job",
+    "seeds or spores": "spores", "pick spores": "spores", "pick fruits": "eaten part", "eaten parts": "eaten part",
+    "pick evergreens": "evergreen", "plant jobs": "plant job",
+    "food groups": "food group", "pick protein": "food group", "pick carbohydrates": "food group",
+    "pick digestive": "digestive", "food journey": "digestive", "young names": "young",
+    "pick pupa": "life stages", "pick nymph": "life stages", "pick frog stages": "life stages",
+    "butterfly stages": "life stages",
+    "sort states": "state", "pick liquids": "state", "pick gases": "state", "pick solids": "state",
+    "reversible": "change", "pick reversible": "change", "pick irreversible": "change",
+    "pick dissolve": "dissolving", "pick natural": "natural", "sort magnetic": "magnetic object",
+    "sort light": "light word", "pick transparent": "light word", "pick opaque": "light word",
+    "source or reflector": "light source", "pick sources": "light source", "pick reflectors": "light source",
+    "heat sort": "heat", "pick insulators": "heat", "pick heat conductors": "heat",
+    "sort conductors": "conductor", "pick conductors": "conductor", "pick wire covers": "conductor",
+    "pick magnetic": "magnet object", "pick magnetic metals": "magnet object", "magnet words": "magnet picture",
+    "mains or cells": "mains", "pick mains": "mains", "appliance energy": "appliance", "pick sound": "appliance",
+    "water cycle words": "water cycle", "pick water cycle": "water cycle", "pick precipitation": "precipitation",
+    "shadow words": "shadows", "seeing words": "seeing",
+    "circuit words": "circuit parts", "torch words": "circuit parts", "pick circuit parts": "circuit parts",
+    "pick components": "circuit parts",
+}
+
+
 BACKBONE_ANIMALS = ["jellyfish", "salmon", "slug", "gecko", "centipede"]
 
 
@@ -220,7 +253,8 @@ def sorting(topic, family, intro, box, things, level=2, skill="use", note="Write
         body += lettered(i, rich(thing) if thing.endswith(".") else "<b>%s</b>" % rich(thing))
         parts.append(Part(word, "T"))
     body += form(note)
-    return item(topic, skill, level, family, (family, tuple(t for t, _ in things)), body, parts)
+    return item(topic, skill, level, SAME_IDEA.get(family, family), (family, tuple(t for t, _ in things)), body,
+                parts)
 
 
 def picking(topic, family, text, box, right, count, level=2, skill="use"):
@@ -228,7 +262,8 @@ def picking(topic, family, text, box, right, count, level=2, skill="use"):
     if not set(right) <= set(box):
         raise ValueError("every right answer must stand in the box")
     body = stem(text) + words(sorted(box)) + group_prompt(0, count)
-    return item(topic, skill, level, family, (family, tuple(sorted(right))), body, group_parts(sorted(right), count))
+    return item(topic, skill, level, SAME_IDEA.get(family, family), (family, tuple(sorted(right))), body,
+                group_parts(sorted(right), count))
 
 
 def living_structured(rng):
@@ -278,7 +313,8 @@ def living_structured(rng):
     ]
     for name, text, right, wrong, count in more:
         items.append(picking(1, "pick " + name, text, right + wrong, right, count))
-    for k, chain in enumerate(FOOD_CHAINS):
+    # The longer questions take five of the food chains, the choices the others.
+    for k, chain in enumerate(FOOD_CHAINS[:CHAINS_IN_LONG_QUESTIONS]):
         items.append(food_chain_question(rng, k, chain))
     items.append(insect_label(rng))
     return items
@@ -288,7 +324,9 @@ def food_chain_question(rng, k, chain):
     """A food chain drawing and two or three questions on it."""
     pic = sd.food_chain(chain)
     j = 1 + k % (len(chain) - 2)
-    body = instruction(CHOOSE_IN_PARTS) if k % 2 else ""
+    # A chain of three has only one animal that eats another: its third part predicts instead.
+    predicting = k % 2 or len(chain) == 3
+    body = instruction(CHOOSE_IN_PARTS) if predicting else ""
     body += stem("Look at the food chain in the drawing.") + figure(0)
     parts = []
     html, p = box_part(0, "Which living thing in this food chain is the producer?", chain[0],
@@ -299,7 +337,7 @@ def food_chain_question(rng, k, chain):
                        note="Write its name as it is in the drawing.")
     body += html
     parts.append(p)
-    if k % 2:
+    if predicting:
         eaten = "the amount of %s" % chain[j - 1] if j == 1 else "the number of %s" % PLURAL[chain[j - 1]]
         html, p = choice_part(rng, 2, "All the %s die from a disease. What will most likely happen to %s?"
                               % (PLURAL[chain[j]], eaten),
@@ -310,8 +348,8 @@ def food_chain_question(rng, k, chain):
                            note="Write its name as it is in the drawing.")
     body += html
     parts.append(p)
-    return item(1, "predict" if k % 2 else "use", 3 if k % 2 else 2, "food chain", ("chain question", k), body,
-                parts, [pic])
+    return item(1, "predict" if predicting else "use", 3 if predicting else 2, "food chain", ("chain question", k),
+                body, parts, [pic])
 
 
 def insect_label(rng):
@@ -507,7 +545,7 @@ def sentences(topic, family, intro, box, rows, level=2, skill="use"):
         body += lettered(i, rich(sentence).replace("___", gap))
         parts.append(Part(word, "T"))
     body += form("Write one word or words from the box in each answer box.")
-    return item(topic, skill, level, family, (family,), body, parts)
+    return item(topic, skill, level, SAME_IDEA.get(family, family), (family,), body, parts)
 
 
 # 3 Life cycles and the body --------------------------------------------------------------------
@@ -972,7 +1010,7 @@ def water_cycle_choices(rng):
     items = []
     for name in ("evaporation", "condensation", "precipitation"):
         wrong = [n for n in ("evaporation", "condensation", "precipitation", "freezing") if n != name]
-        items.append(choice(rng, 5, "recall", 1, "water cycle picture", ("water cycle", name),
+        items.append(choice(rng, 5, "recall", 1, "water cycle", ("water cycle", name),
                             "Which process of the water cycle is labelled X?", name, wrong,
                             [sd.water_cycle({name: "X"})]))
     return items
@@ -1122,7 +1160,7 @@ def shadow_question(rng):
                                "It becomes bigger.", ["It becomes smaller.", "It stays the same size.",
                                                       "It disappears."], mark=2)
     body += html
-    return item(5, "predict", 3, "shadow", ("shadow",), body, [first, second], [pic])
+    return item(5, "predict", 3, "shadows", ("shadow",), body, [first, second], [pic])
 
 
 # 6 Electricity and magnets --------------------------------------------------------------------
@@ -1215,7 +1253,7 @@ def component_choices(rng):
     items = []
     jobs = [j for _, j in COMPONENTS]
     for name, job in COMPONENTS:
-        items.append(choice(rng, 6, "recall", 1, "component job", ("component", name),
+        items.append(choice(rng, 6, "recall", 1, "circuit parts", ("component", name),
                             "What does %s do in a circuit?" % name, job, others(rng, jobs, [job], 3)))
     for name, use in APPLIANCES:
         items.append(choice(rng, 6, "use", 2, "appliance", ("appliance", name),

@@ -326,6 +326,11 @@ class BankTest(unittest.TestCase):
         texts += [q[3] for q in bank.BOXED + bank.ALTERNATIVES]
         self.assertEqual([s for s in bank.SAME_AS_MAKER if not any(t.startswith(s) for t in texts)], [])
 
+    def test_every_theme_names_an_investigation(self):
+        import science_enquiry
+        intros = [e[3] for e in science_enquiry.ENQUIRIES]
+        self.assertEqual([s for s in science_enquiry.THEMES if not any(i.startswith(s) for i in intros)], [])
+
     def test_written_choices_have_four_different_options(self):
         import science_bank as bank
         faults = [q[2] for questions in bank.CHOICE.values() for q in questions
