@@ -202,7 +202,7 @@ def classify_animals(rng):
             body += lettered(i, "<b>%s</b>" % esc(animal))
             parts.append(Part(group, "T"))
         body += form("Write one word from the box in each answer box.")
-        items.append(item(1, "use", 2, "sort animals", ("sort animals", k), body, parts))
+        items.append(item(1, "use", 2, SAME_IDEA["sort animals"], ("sort animals", k), body, parts))
     return items
 
 
@@ -232,7 +232,7 @@ SAME_IDEA = {
     "pick magnetic": "magnet object", "pick magnetic metals": "magnet object", "magnet words": "magnet picture",
     "mains or cells": "mains", "pick mains": "mains", "appliance energy": "appliance", "pick sound": "appliance",
     "water cycle words": "water cycle", "pick water cycle": "water cycle", "pick precipitation": "precipitation",
-    "shadow words": "shadows", "seeing words": "seeing",
+    "shadow words": "shadows", "seeing words": "seeing", "temperature words": "measuring temperature",
     "circuit words": "circuit parts", "torch words": "circuit parts", "pick circuit parts": "circuit parts",
     "pick components": "circuit parts",
 }
@@ -1062,7 +1062,7 @@ def light_structured(rng):
     pic = sd.water_cycle({n: "(%s)" % letter(i) for i, n in enumerate(order)})
     body = stem("The drawing shows the water cycle. Name the processes labelled (a), (b) and (c).") + figure(
         0) + words(sorted(names + ["freezing"])) + form("Write one word from the box in each answer box.")
-    items.append(item(5, "recall", 1, "water cycle picture", ("water cycle picture",), body, [Part(n, "T") for n in order],
+    items.append(item(5, "recall", 1, "water cycle", ("water cycle label",), body, [Part(n, "T") for n in order],
                       [pic]))
     things = [(x, k) for k in sorted(LIGHT_WORDS) for x in LIGHT_WORDS[k]]
     rng.shuffle(things)
