@@ -9,9 +9,9 @@ import science_bank as bank
 import science_drawings as sd
 from drawing import measuring_cylinder
 from model import Part
-from page import answer_line, esc, figure, instruction, options, para
+from page import answer_line, esc, figure, instruction, para, word_box
 from science_page import (CHOOSE_IN_PARTS, box_part, choice, choice_part, form, group_parts, group_prompt, item,
-                          letter, lettered, rich, stem, words)
+                          letter, lettered, rich, stem)
 
 ARTICLE_GROUP = {"mammal": "a mammal", "bird": "a bird", "reptile": "a reptile", "amphibian": "an amphibian",
                  "fish": "a fish", "insect": "an insect"}
@@ -196,7 +196,7 @@ def classify_animals(rng):
     box = sorted(bank.GROUPS)
     for k, size in enumerate([5, 6, 4]):
         chosen, animals = animals[:size], animals[size:]
-        body = stem(intros[k]) + words(box)
+        body = stem(intros[k]) + word_box(box)
         parts = []
         for i, (animal, group) in enumerate(chosen):
             body += lettered(i, "<b>%s</b>" % esc(animal))
@@ -244,7 +244,7 @@ BACKBONE_ANIMALS = ["jellyfish", "salmon", "slug", "gecko", "centipede"]
 def sorting(topic, family, intro, box, things, level=2, skill="use", note="Write one word from the box in each "
             "answer box."):
     """A sorting question: things as (thing, word from the box)."""
-    body = stem(intro) + words(box)
+    body = stem(intro) + word_box(box)
     parts = []
     for i, (thing, word) in enumerate(things):
         if word not in box:
@@ -261,7 +261,7 @@ def picking(topic, family, text, box, right, count, level=2, skill="use"):
     """An answer group: write `count` of the right things from a box."""
     if not set(right) <= set(box):
         raise ValueError("every right answer must stand in the box")
-    body = stem(text) + words(sorted(box)) + group_prompt(0, count)
+    body = stem(text) + word_box(sorted(box)) + group_prompt(0, count)
     return item(topic, skill, level, SAME_IDEA.get(family, family), (family, tuple(sorted(right))), body,
                 group_parts(sorted(right), count))
 
@@ -357,7 +357,7 @@ def insect_label(rng):
     order = rng.sample(names, 3)
     pic = sd.insect({name: "(%s)" % letter(i) for i, name in enumerate(order)})
     body = stem("The drawing shows an insect.") + figure(0) + para(
-        "Name the body parts labelled (a), (b) and (c). Use the words in the box.") + words(sorted(names))
+        "Name the body parts labelled (a), (b) and (c). Use the words in the box.") + word_box(sorted(names))
     parts = [Part(name, "T") for name in order]
     body += lettered(3, "How many legs does an insect have?") + answer_line(3, "legs")
     parts.append(Part("6", "N"))
@@ -438,13 +438,13 @@ def plants_structured(rng):
     names = ["flower", "leaf", "stem", "root"]
     order = rng.sample(names, 4)
     pic = sd.plant({n: "(%s)" % letter(i) for i, n in enumerate(order)})
-    body = stem("Name the parts of the plant labelled (a) to (d).") + figure(0) + words(sorted(names)) + form(
+    body = stem("Name the parts of the plant labelled (a) to (d).") + figure(0) + word_box(sorted(names)) + form(
         "Write one word from the box in each answer box.")
     items.append(item(2, "recall", 1, "plant label", ("plant label all",), body, [Part(n, "T") for n in order], [pic]))
     parts5 = ["petal", "sepal", "stamen", "stigma", "ovary"]
     order = rng.sample(parts5, 5)
     pic = sd.flower({n: "(%s)" % letter(i) for i, n in enumerate(order)})
-    body = stem("The drawing shows a flower cut in half. Name the parts labelled (a) to (e).") + figure(0) + words(
+    body = stem("The drawing shows a flower cut in half. Name the parts labelled (a) to (e).") + figure(0) + word_box(
         sorted(parts5)) + form("Write one word from the box in each answer box.")
     items.append(item(2, "recall", 2, "flower label", ("flower label all",), body, [Part(n, "T") for n in order],
                       [pic]))
@@ -536,7 +536,7 @@ def plants_structured(rng):
 
 def sentences(topic, family, intro, box, rows, level=2, skill="use"):
     """Sentences with a gap each, filled from a box."""
-    body = stem(intro) + words(box)
+    body = stem(intro) + word_box(box)
     parts = []
     for i, (sentence, word) in enumerate(rows):
         if word not in box:
@@ -656,7 +656,7 @@ def life_cycle_label(rng, animal):
         "chicken": "A chicken's life cycle is drawn below. Follow the arrows from one stage to the next.",
         "cockroach": "A cockroach grows up in three stages, shown in this drawing.",
     }
-    body = stem(intros[animal]) + figure(0) + para("Name the stages labelled (a) to (%s)." % letter(size - 1)) + words(
+    body = stem(intros[animal]) + figure(0) + para("Name the stages labelled (a) to (%s)." % letter(size - 1)) + word_box(
         sorted(stages)) + form("Write one word or words from the box in each answer box.")
     return item(3, "recall", 1, "life cycle picture", ("life cycle picture", animal), body, [Part(s, "T") for s in order],
                 [pic])
@@ -1061,7 +1061,7 @@ def light_structured(rng):
     order = rng.sample(names, 3)
     pic = sd.water_cycle({n: "(%s)" % letter(i) for i, n in enumerate(order)})
     body = stem("The drawing shows the water cycle. Name the processes labelled (a), (b) and (c).") + figure(
-        0) + words(sorted(names + ["freezing"])) + form("Write one word from the box in each answer box.")
+        0) + word_box(sorted(names + ["freezing"])) + form("Write one word from the box in each answer box.")
     items.append(item(5, "recall", 1, "water cycle", ("water cycle label",), body, [Part(n, "T") for n in order],
                       [pic]))
     things = [(x, k) for k in sorted(LIGHT_WORDS) for x in LIGHT_WORDS[k]]
@@ -1419,7 +1419,7 @@ def written_items(rng, topic):
                             wrong))
     for t, level, skill, text, box, key in bank.BOXED:
         if t == topic:
-            body = stem(text) + words(box) + answer_line(None, form="Write one word from the box.")
+            body = stem(text) + word_box(box) + answer_line(None, form="Write one word from the box.")
             items.append(item(topic, skill, level, family(text, "boxed"), text, body, [Part(key, "T")]))
     for t, level, skill, text, note, answers in bank.ALTERNATIVES:
         if t == topic:

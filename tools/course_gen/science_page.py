@@ -11,7 +11,7 @@ import re
 from dataclasses import dataclass
 
 from model import Part, Question
-from page import LABELS, answer_line, esc, figure, instruction, options, para, word_box
+from page import LABELS, answer_line, esc, figure, instruction, options, para
 
 WORKING_SCIENTIFICALLY = ("fair-test", "table", "graph", "predict", "conclude", "explain")
 SKILLS = ("recall", "use") + WORKING_SCIENTIFICALLY
@@ -145,11 +145,3 @@ def choice_part(rng, index, sentence, right, wrong, mark=1):
 def box_part(index, sentence, key, note="Write one word from the box.", mark=1):
     """(html, part) of a lettered part whose answer is copied from the page."""
     return lettered(index, rich(sentence)) + answer_line(index, form=note), Part(key, "T", mark)
-
-
-def number_part(index, sentence, value, unit, mark=1):
-    return lettered(index, rich(sentence)) + answer_line(index, esc(unit)), Part(str(value), "N", mark)
-
-
-def words(chips):
-    return word_box(chips)
