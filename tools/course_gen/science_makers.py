@@ -756,10 +756,22 @@ def state_choices(rng):
                        "gases?"}
     for state in sorted(STATE_WORDS):
         for right in rng.sample(STATE_WORDS[state], 4):
-            wrong = rng.sample([x for s in sorted(STATE_WORDS) if s != state for x in STATE_WORDS[s]
-                                if x not in ("steam", "ice", "water vapour")], 3)
-            items.append(choice(rng, 4, "use", 2, "state", ("state", right), openings[state], right, wrong))
+            items.append(choice(rng, 4, "use", 2, "state", ("state", right), openings[state], right,
+                                state_distractors(rng, state)))
     return items
+
+
+def state_distractors(rng, state):
+    """Three wrong choices for a question on `state`: both other states among
+    them, and no two that name the same stuff ("air", "the air in a tyre")."""
+    others = [s for s in sorted(STATE_WORDS) if s != state]
+    pools = {s: [x for x in STATE_WORDS[s] if x not in ("steam", "ice", "water vapour")] for s in others}
+    while True:
+        wrong = [rng.choice(pools[others[0]]), rng.choice(pools[others[1]])]
+        wrong.append(rng.choice([x for s in others for x in pools[s] if x not in wrong]))
+        words = [set(w.split()) - {"a", "an", "the", "in"} for w in wrong]
+        if all(not (words[i] & words[j]) for i in range(3) for j in range(i + 1, 3)):
+            return wrong
 
 
 # Objects sorted in the sorting questions, each once in the course.
