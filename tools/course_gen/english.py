@@ -594,8 +594,7 @@ class Writer:
         def build(entry):
             first, second, word, start, key = entry
             task = "Join the two sentences into one sentence, using the word <b>%s</b>." % esc(word)
-            if "," in key:
-                task += " Put a comma where the two parts meet."
+            task += " Put a comma where the two parts meet." if "," in key else " You do not need a comma."
             return self.long_answer(kind, task, "%s %s" % (first, second), start, key)
 
         return self.single(self.deck(kind, sentences.JOINS), build)
@@ -620,8 +619,9 @@ class Writer:
 
     def relative(self, kind):
         entries = [(sentence, None, alternatives(words)) for sentence, words in sentences.RELATIVES]
-        return self.typed_single(kind, entries, "Fill in the gap with <b>who</b>, <b>whose</b>, <b>which</b> or "
-                                                "<b>where</b>. Write one word.", letter="M")
+        return self.typed_single(kind, entries, "Fill in the gap with <b>who</b>, <b>whose</b>, <b>which</b>, "
+                                                "<b>where</b> or <b>that</b>. Write one word. Where two of them fit, "
+                                                "either is right.", letter="M")
 
     def conjunction(self, kind):
         return self.gap_choice(kind, sentences.CONJUNCTIONS, "Choose the best joining word for the gap."
