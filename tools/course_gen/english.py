@@ -97,7 +97,7 @@ def option_order(text):
 def shuffled_options(rng, right, wrong):
     """Four different choices with the right one at a random place: (texts, key)."""
     choices = [right] + list(wrong)
-    if len(choices) != 4 or len({c.lower() for c in choices}) != 4:
+    if len(choices) != 4 or len(set(choices)) != 4:
         raise ValueError("options must be four different texts: %r" % choices)
     rng.shuffle(choices)
     return choices, str(choices.index(right) + 1)
@@ -561,10 +561,18 @@ class Writer:
             question.level = entry.level
             return question
 
+        # The form with the most passages left comes first, so that the last
+        # papers still find forms they do not have yet.
         deck = self.deck(kind, reading.PASSAGES)
-        entry = deck.take(lambda e: e.form not in self.paper_forms and self.ledger.fits(build(e)))
-        self.paper_forms.add(entry.form)
-        return build(entry)
+        left = collections.Counter(e.form for e in deck.entries if e.form not in self.paper_forms)
+        for form, _ in sorted(left.items(), key=lambda item: (-item[1], item[0])):
+            try:
+                entry = deck.take(lambda e: e.form == form and self.ledger.fits(build(e)))
+            except Exhausted:
+                continue
+            self.paper_forms.add(entry.form)
+            return build(entry)
+        raise Exhausted("reading: no passage of a new form fits")
 
     def reading_cloze(self, kind):
         def build(entry):

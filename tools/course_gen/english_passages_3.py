@@ -31,7 +31,7 @@ Mr Chen said: ‘I am extremely proud of them. They did this themselves.’
 """,
         ask("meaning", "What will the pupils spend the prize money on?",
             "a wildlife camera", "more bird boxes", "a bigger pond", "new paving slabs"),
-        ask("sequence", "Which of these happened first?",
+        ask("sequence", "Which of these happened first in the story of the garden?",
             "Year 5 pupils asked Mr Chen if they could change the land.", "Frogs arrived in the pond.",
             "Blue tits raised chicks in the bird boxes.", "The school won the Green Schools Award."),
         ask("vocabulary", "‘The judges *praised* the school.’ What does *praised* mean?",
