@@ -74,55 +74,56 @@ barn. We [drove|drive] there straight away. Max [was|be] fast asleep in the stra
 
 CHOICE_PASSAGES = [
     ("The lighthouse keeper", """
-For forty years, Mr Walsh {looked|cooked|locked|hoped} after the lighthouse on the rocky point. Every evening, as
-the sun {set|rose|woke|grew}, he climbed the hundred steps to the top and lit the great lamp. Its bright beam
-{swept|swam|slept|sang} across the dark water, warning ships to keep away from the {dangerous|delicious|gentle|sleepy}
-rocks. On stormy nights the wind {howled|whispered|tiptoed|giggled} around the tower, and huge waves
-{crashed|floated|dripped|tickled} against its walls. Mr Walsh was never {lonely|hungry|purple|noisy}: he had his
-cat, his books and a radio for company. Today the lamp is worked by a computer, and nobody {lives|swims|grows|flies}
-in the lighthouse any more. But every {summer|minute|breakfast|pocket}, Mr Walsh comes back to show visitors round
-and tell them {stories|spoons|carrots|shoes} about the storms.
+For forty years, Mr Walsh {looked|went|ran|sent} after the lighthouse on the rocky point. Every evening, as the
+sun {set|rose|woke|climbed}, he climbed the hundred steps to the top and lit the great lamp. Its bright beam
+{swept|crept|dripped|tumbled} across the dark water, warning ships to keep away from the
+{dangerous|smooth|gentle|harmless} rocks. On stormy nights the wind {howled|whispered|hummed|sighed} around the
+tower, and huge waves {crashed|lapped|trickled|floated} against its walls. Mr Walsh was never
+{lonely|cheerful|busy|brave}: he had his cat, his books and a radio for company. Today a computer switches the lamp
+on, so a keeper is no longer {needed|allowed|asleep|lost}. Mr Walsh has retired, but he still
+{visits|forgets|avoids|dislikes} the lighthouse every summer to show people round and tell them
+{stories|recipes|prices|rules} about the storms.
 """),
     ("Seeds on the move", """
-Plants {cannot|can|must|should} walk, but their seeds still need to {travel|sleep|shout|shrink} away from the parent
-plant. If they fell straight down, they would have to {share|paint|sing|forget} light and water with it. Some
-seeds, such as dandelion seeds, have fluffy parachutes and are {carried|cooked|counted|coloured} by the wind.
-Sycamore seeds have wings that make them {spin|melt|bark|sneeze} as they fall. Other seeds are hidden inside tasty
-fruit. When an animal {eats|paints|throws|builds} the fruit, the seeds pass through its body and are dropped far
-away. Burdock seeds are covered in tiny hooks that {stick|sing|swim|float} to the fur of passing animals, and to
-your socks! Coconuts can {float|fly|climb|run} across the sea for weeks before they wash up on a new beach. Pea
-pods dry out and {burst|whisper|dream|yawn} open, flinging their seeds into the air. Every one of these clever ideas
-helps a seed to find a {space|secret|song|supper} where it can grow.
+Plants {cannot|can|must|should} walk, but their seeds still need to get {far from|close to|inside|under} the
+parent plant. If they fell straight down, they would have to {share|enjoy|collect|store} light and water with it.
+Some seeds, such as dandelion seeds, have fluffy parachutes and are {carried|eaten|buried|planted} by the wind.
+Sycamore seeds have wings that make them {spin|sink|stick|shrink} as they fall. Other seeds are hidden inside
+tasty fruit. When an animal {eats|smells|finds|drops} the fruit, the seeds pass through its body and are left far
+away. Burdock seeds are covered in tiny hooks that {stick|slide|drip|melt} to the fur of passing animals, and to
+your socks! Coconuts can {float|sink|roll|fly} across the sea for weeks before they wash up on a new beach. Pea
+pods dry out and {burst|close|shrink|rot} open, flinging their seeds into the air. Every one of these clever ideas
+helps a seed to find a {space|shadow|crowd|puddle} where it can grow.
 """),
     ("A visit to the dentist", """
-Aisha had been {dreading|enjoying|eating|painting} her visit to the dentist all week. She was sure it would
-{hurt|sing|grow|rain}. The waiting room was bright and {cheerful|furious|hungry|rusty}, with fish swimming in a tank
-and a box of toys in the corner. When her name was called, she held Mum's hand {tightly|loudly|lazily|wetly}. The
-dentist, Mr Lopez, had a {friendly|frightening|muddy|sleepy} smile. He asked Aisha to lie back in the big chair and
-open her mouth {wide|shut|narrow|backwards}. He checked her teeth with a tiny mirror and
-{polished|painted|pulled|posted} them until they shone. ‘You have looked after your teeth very well,’ he said.
-‘There are no {holes|songs|chairs|smiles} at all.’ As a {reward|punishment|lesson|warning}, Aisha was allowed to
-choose a sticker. On the way home, she admitted that she had worried about {nothing|everything|homework|lunch}.
+Aisha had been {dreading|enjoying|forgetting|celebrating} her visit to the dentist all week. She was sure it would
+{hurt|help|end|sparkle}. The waiting room was bright and {cheerful|gloomy|dirty|frightening}, with fish swimming in
+a tank and a box of toys in the corner. When her name was called, she held Mum's hand
+{tightly|loosely|proudly|lazily}. The dentist, Mr Lopez, had a {friendly|frightening|grumpy|cruel} smile. He asked
+Aisha to lie back in the big chair and open her mouth {wide|shut|closed|tight}. He checked her teeth with a tiny
+mirror and {polished|pulled|painted|filled} them until they shone. ‘You have looked after your teeth very well,’ he
+said. ‘There are no {holes|teeth|mirrors|stickers} at all.’ As a {reward|punishment|warning|lesson}, Aisha was
+allowed to choose a sticker. On the way home, she admitted that she had worried about
+{nothing|everything|homework|lunch}.
 """),
     ("The rainforest", """
-Rainforests grow in hot, {wet|dry|icy|sandy} places near the equator. It rains there almost every day, so the
-plants grow very {quickly|slowly|quietly|sadly}. The tallest trees can reach over fifty metres. Their leaves form
-a thick {roof|floor|wall|river}, called the canopy, which {blocks|brings|paints|cooks} out much of the sunlight.
-Because of this, the forest floor is {dim|dazzling|frozen|dusty}. About half of all the kinds of animals and plants
-on Earth {live|sleep|shop|swim} in rainforests. Monkeys swing through the branches, colourful frogs
-{hide|bake|knit|type} among the leaves and jaguars {prowl|paint|sing|float} across the forest floor. Many of the
-medicines we use were first {discovered|destroyed|delivered|decorated} in rainforest plants. Sadly, large areas of
-forest are cut down every year, so people around the world are working hard to {protect|pollute|paint|ignore}
-them.
+Rainforests grow in hot, {wet|dry|icy|windy} places near the equator. It rains there almost every day, so the
+plants grow very {quickly|slowly|rarely|badly}. The tallest trees can reach over fifty metres. Their leaves form a
+thick {roof|floor|carpet|fence}, called the canopy, which {blocks|lets|lights|bounces} out much of the sunlight.
+Because of this, the forest floor is {dim|bright|sunny|dry}. About half of all the kinds of animals and plants on
+Earth {live|visit|shop|die} in rainforests. Monkeys swing through the branches, tiny frogs
+{cling|gallop|graze|roar} to the leaves and jaguars {prowl|hop|flutter|paddle} across the forest floor. Many of the
+medicines we use were first {discovered|destroyed|hidden|forgotten} in rainforest plants. Sadly, large areas of
+forest are cut down every year, so people around the world are working hard to {protect|pollute|cut|burn} them.
 """),
     ("Pickle the puppy", """
-When we brought our new puppy home, he was so {tiny|enormous|ancient|noisy} that he fitted in Dad's hands. We
-called him Pickle because he was always {getting|giving|gluing|growing} into trouble. On his first day he
-{chewed|cooked|counted|cleaned} one of Mum's slippers and dug a {hole|song|cake|letter} in the flower bed. At
-night he {whimpered|laughed|sang|read} in his basket because he missed his brothers and sisters. Dad put a ticking
-clock under his blanket, which {reminded|frightened|fed|washed} him of his mother's heartbeat, and soon he fell
-asleep. Training Pickle took a lot of {patience|petrol|paint|pepper}. We gave him a small treat every time he
-{obeyed|ignored|forgot|hid} us. Now he can sit, lie down and {fetch|sew|spell|bake} a ball. He is still a little
-{mischievous|invisible|metal|square}, though: yesterday he stole a whole sausage from the kitchen table!
+When we brought our new puppy home, he was so {tiny|enormous|heavy|old} that he fitted in Dad's hands. We called
+him Pickle because he was always {getting|keeping|staying|looking} into trouble. On his first day he
+{chewed|wore|washed|cooked} one of Mum's slippers and dug a {hole|wall|chair|bath} in the flower bed. At night he
+{whimpered|giggled|snored|chattered} in his basket because he missed his brothers and sisters. Dad put a ticking
+clock under his blanket, which {reminded|warned|bored|scared} him of his mother's heartbeat, and soon he fell
+asleep. Training Pickle took a lot of {patience|noise|anger|laziness}. We gave him a small treat every time he
+{obeyed|ignored|bit|forgot} us. Now he can sit, lie down and {fetch|throw|kick|bounce} a ball. He is still a
+little {mischievous|obedient|sleepy|shy}, though: yesterday he stole a whole sausage from the kitchen table!
 """),
 ]
