@@ -48,8 +48,23 @@ SHARED_DECKS = {"grammar set": "grammar choice", "verb form": "verb forms", "pre
                 "spelling word": "spelling", "word form": "word forms"}
 
 
-def verb_entries():
-    return [(sentence, base, key) for sentence, base, key, _ in grammar.VERB_GAPS]
+def fourth(entry):
+    return entry[3]
+
+
+def tense_of(entry):
+    return "tense " + entry[3]
+
+
+def take_preferring(deck, fits, tag, used):
+    """The first entry of `deck` that fits and whose tag is not in `used`, or
+    failing that the first that fits."""
+    if tag is not None:
+        try:
+            return deck.take(lambda entry: tag(entry) not in used and fits(entry))
+        except Exhausted:
+            pass
+    return deck.take(fits)
 
 
 @dataclass
@@ -243,6 +258,7 @@ class Writer:
         self.ledger = Ledger(question_cap, part_cap)
         self.decks = {}
         self.paper_forms = set()
+        self.paper_tags = set()
 
     def deck(self, kind, entries):
         """The deck of a kind's bank; kinds that share a bank share its deck."""
@@ -264,22 +280,30 @@ class Writer:
         self.ledger.record(question)
         return question
 
-    def single(self, deck, build):
-        """A one-question item from the first entry of `deck` that fits."""
-        return build(deck.take(lambda entry: self.ledger.fits(build(entry))))
+    def single(self, deck, build, tag=None):
+        """A one-part question from the first entry of `deck` that fits. With
+        `tag` (entry -> what it practises), an entry that practises something
+        the paper has not asked yet comes first."""
+        def fits(entry):
+            return self.ledger.fits(build(entry))
 
-    def set_of(self, deck, build, count=5, goes_with=lambda chosen, entry: True):
-        """A question of `count` parts, entry by entry, each one fitting and
-        going with the entries already chosen."""
+        entry = take_preferring(deck, fits, tag, self.paper_tags)
+        if tag is not None:
+            self.paper_tags.add(tag(entry))
+        return build(entry)
+
+    def set_of(self, deck, build, count=5, tag=None):
+        """A question of `count` parts, entry by entry, each one fitting; with
+        `tag`, the parts practise different things where the bank allows."""
         chosen = []
         while len(chosen) < count:
-            chosen.append(deck.take(lambda entry: goes_with(chosen, entry)
-                                    and self.ledger.fits(build(chosen + [entry]))))
+            used = {tag(entry) for entry in chosen} if tag is not None else set()
+            chosen.append(take_preferring(deck, lambda entry: self.ledger.fits(build(chosen + [entry])), tag, used))
         return build(chosen)
 
     # Shapes of questions ---------------------------------------------------------
 
-    def gap_choice(self, kind, entries, intro=CHOOSE_ONE):
+    def gap_choice(self, kind, entries, intro=CHOOSE_ONE, tag=None):
         """One sentence with a gap and four answers to choose from."""
         def build(entry):
             sentence, right, wrong = entry[:3]
@@ -287,19 +311,19 @@ class Writer:
             body = instruction(intro) + para(fill(sentence, blank())) + options(texts)
             return self.item(kind, body, [Part(key, "Q")])
 
-        return self.single(self.deck(kind, entries), build)
+        return self.single(self.deck(kind, entries), build, tag)
 
-    def choice_set(self, kind, entries, intro, show=lambda sentence: fill(sentence, blank())):
+    def choice_set(self, kind, entries, intro, show=lambda sentence: fill(sentence, blank()), tag=None):
         """Five sentences, each with four answers to choose from."""
         def build(chosen):
             body, parts = instruction(intro), []
-            for i, (sentence, right, wrong) in enumerate(chosen):
+            for i, (sentence, right, wrong) in enumerate(entry[:3] for entry in chosen):
                 texts, key = shuffled_options(option_order(sentence), right, wrong)
                 body += part(i, show(sentence)) + options(texts)
                 parts.append(Part(key, "Q"))
             return self.item(kind, body, parts)
 
-        return self.set_of(self.deck(kind, entries), build)
+        return self.set_of(self.deck(kind, entries), build, tag=tag)
 
     def class_set(self, kind, entries, intro, classes):
         """Five sentences, each sorted into one of four fixed classes."""
@@ -312,26 +336,26 @@ class Writer:
 
         return self.set_of(self.deck(kind, entries), build)
 
-    def typed_set(self, kind, entries, intro, letter="T", count=5):
+    def typed_set(self, kind, entries, intro, letter="T", tag=None):
         """Sentences with a gap, the word in brackets when there is one."""
         def build(chosen):
             body, parts = instruction(intro(chosen) if callable(intro) else intro), []
-            for i, (sentence, word, key) in enumerate(chosen):
+            for i, (sentence, word, key) in enumerate(entry[:3] for entry in chosen):
                 gap = blank() + (" " + hint(word) if word else "")
                 body += part(i, fill(sentence, gap))
                 parts.append(Part(key, letter))
             return self.item(kind, body, parts)
 
-        return self.set_of(self.deck(kind, entries), build, count)
+        return self.set_of(self.deck(kind, entries), build, tag=tag)
 
-    def typed_single(self, kind, entries, intro, letter="T"):
+    def typed_single(self, kind, entries, intro, letter="T", tag=None):
         def build(entry):
-            sentence, word, key = entry
+            sentence, word, key = entry[:3]
             gap = blank() + (" " + hint(word) if word else "")
             text = instruction(intro(entry) if callable(intro) else intro) + para(fill(sentence, gap))
             return self.item(kind, text, [Part(key, letter)])
 
-        return self.single(self.deck(kind, entries), build)
+        return self.single(self.deck(kind, entries), build, tag)
 
     def marked_single(self, kind, entries, intro, key_of):
         """One sentence shown as written (with its marked words) and a typed answer."""
@@ -354,21 +378,20 @@ class Writer:
     # Grammar -----------------------------------------------------------------------
 
     def grammar_choice(self, kind):
-        return self.gap_choice(kind, grammar.GRAMMAR_CHOICES)
+        return self.gap_choice(kind, grammar.GRAMMAR_CHOICES, tag=fourth)
 
     def grammar_set(self, kind):
-        return self.choice_set(kind, grammar.GRAMMAR_CHOICES, CHOOSE_EACH)
+        return self.choice_set(kind, grammar.GRAMMAR_CHOICES, CHOOSE_EACH, tag=fourth)
 
     def tense_choice(self, kind):
-        entries = [(s, right, wrong) for s, right, wrong, _ in grammar.TENSE_CHOICES]
-        return self.gap_choice(kind, entries, "The time words in the sentence tell you when it happens. Choose the "
-                                              "verb that fits." + NUMBER_IN_BOX)
+        return self.gap_choice(kind, grammar.TENSE_CHOICES, "The time words in the sentence tell you when it happens. "
+                                                            "Choose the verb that fits." + NUMBER_IN_BOX, tag=tense_of)
 
     def verb_forms(self, kind):
-        return self.typed_set(kind, verb_entries(), VERB_INTRO)
+        return self.typed_set(kind, grammar.VERB_GAPS, VERB_INTRO, tag=tense_of)
 
     def verb_form(self, kind):
-        return self.typed_single(kind, verb_entries(), VERB_INTRO_ONE)
+        return self.typed_single(kind, grammar.VERB_GAPS, VERB_INTRO_ONE, tag=tense_of)
 
     def comparatives(self, kind):
         def intro(chosen):
@@ -377,7 +400,7 @@ class Writer:
                 text += " Some answers need two words, such as <i>more careful</i>."
             return text
 
-        return self.typed_set(kind, grammar.ADJECTIVE_GAPS, intro)
+        return self.typed_set(kind, grammar.ADJECTIVE_GAPS, intro, tag=lambda entry: " than " in entry[0])
 
     def word_classes(self, kind):
         return self.class_set(kind, grammar.WORD_CLASSES, "Is each underlined word a noun, a verb, an adjective or "
@@ -871,5 +894,6 @@ def build_papers(ctx):
     for recipe in recipes():
         writer.ledger.new_paper()
         writer.paper_forms = set()
+        writer.paper_tags = set()
         papers.append([writer.make(kind) for kind in recipe.kinds()])
     return papers
