@@ -74,6 +74,7 @@ class Item(Question):
 
     topic: int = 0
     level: int = 1
+    form: str = ""  # a reading question: the form of its passage
 
 
 # Text helpers --------------------------------------------------------------------
@@ -116,6 +117,20 @@ def shuffled_options(rng, right, wrong):
         raise ValueError("options must be four different texts: %r" % choices)
     rng.shuffle(choices)
     return choices, str(choices.index(right) + 1)
+
+
+# Every word with another accepted form, and all of its forms.
+OTHER_FORMS = {word.lower(): group for group in spelling.VARIANTS for word in group}
+
+
+def typed(key, letter="T"):
+    """The part of a typed answer. A word with another accepted form (learnt,
+    learned) becomes an alternatives key that holds them all, so that no
+    right answer is marked wrong."""
+    group = OTHER_FORMS.get(key.lower()) if letter == "T" else None
+    if group is None:
+        return Part(key, letter)
+    return Part(alternatives([key] + [w for w in group if w.lower() != key.lower()]), "M")
 
 
 def alternatives(words):
@@ -343,7 +358,7 @@ class Writer:
             for i, (sentence, word, key) in enumerate(entry[:3] for entry in chosen):
                 gap = blank() + (" " + hint(word) if word else "")
                 body += part(i, fill(sentence, gap))
-                parts.append(Part(key, letter))
+                parts.append(typed(key, letter))
             return self.item(kind, body, parts)
 
         return self.set_of(self.deck(kind, entries), build, tag=tag)
@@ -353,7 +368,7 @@ class Writer:
             sentence, word, key = entry[:3]
             gap = blank() + (" " + hint(word) if word else "")
             text = instruction(intro(entry) if callable(intro) else intro) + para(fill(sentence, gap))
-            return self.item(kind, text, [Part(key, letter)])
+            return self.item(kind, text, [typed(key, letter)])
 
         return self.single(self.deck(kind, entries), build, tag)
 
@@ -361,7 +376,7 @@ class Writer:
         """One sentence shown as written (with its marked words) and a typed answer."""
         def build(entry):
             body = instruction(intro) + para(marked(entry[0]))
-            return self.item(kind, body, [Part(key_of(entry), "T")])
+            return self.item(kind, body, [typed(key_of(entry))])
 
         return self.single(self.deck(kind, entries), build)
 
@@ -418,7 +433,7 @@ class Writer:
             html, gaps = cloze_html(text, lambda i, gap: "%s %s" % (blank(i), hint(gap.split("|")[1])), "[]")
             body = instruction("Read the passage. Write the correct form of each verb in brackets, one word in each "
                                "gap.") + para("<b>%s</b>" % esc(title)) + passage(html)
-            return self.item(kind, body, [Part(gap.split("|")[0], "T") for gap in gaps])
+            return self.item(kind, body, [typed(gap.split("|")[0]) for gap in gaps])
 
         return self.single(self.deck(kind, cloze.VERB_PASSAGES), build)
 
@@ -448,7 +463,7 @@ class Writer:
             parts = []
             for i, (sentence, key) in enumerate(chosen):
                 body += part(i, marked(sentence))
-                parts.append(Part(key, "T"))
+                parts.append(typed(key))
             return self.item(kind, body, parts)
 
         return self.set_of(self.deck(kind, punctuation.CONTRACTIONS), build)
@@ -521,7 +536,7 @@ class Writer:
             parts = []
             for i, (wrong, right, sentence) in enumerate(chosen):
                 body += part(i, marked(with_word(sentence.replace(GAP, "_%s_" % GAP), wrong)))
-                parts.append(Part(right, "T"))
+                parts.append(typed(right))
             return self.item(kind, body, parts)
 
         return self.set_of(self.deck(kind, spelling.SPELLING), build)
@@ -531,7 +546,7 @@ class Writer:
             wrong, right, sentence = entry
             body = instruction("One word in this sentence is spelt wrongly. It is underlined. Write it correctly in "
                                "the answer box.") + para(marked(with_word(sentence.replace(GAP, "_%s_" % GAP), wrong)))
-            return self.item(kind, body, [Part(right, "T")])
+            return self.item(kind, body, [typed(right)])
 
         return self.single(self.deck(kind, spelling.SPELLING), build)
 
@@ -558,7 +573,7 @@ class Writer:
             parts = []
             for i, (word, ending, key) in enumerate(chosen):
                 body += part(i, "<b>%s</b> + <b>%s</b> = %s" % (esc(word), esc(ending), blank()))
-                parts.append(Part(key, "T"))
+                parts.append(typed(key))
             return self.item(kind, body, parts)
 
         return self.set_of(self.deck(kind, spelling.SUFFIX_RULES), build)
@@ -581,7 +596,7 @@ class Writer:
                 body += part(i, marked(asked.stem)) + options(texts)
                 parts.append(Part(key, "Q"))
             question = self.item(kind, body, parts)
-            question.level = entry.level
+            question.level, question.form = entry.level, entry.form
             return question
 
         # The form with the most passages left comes first, so that the last
@@ -677,7 +692,7 @@ class Writer:
             parts = []
             for i, (sentence, key) in enumerate(items):
                 body += part(i, fill(sentence, blank()))
-                parts.append(Part(key, "T"))
+                parts.append(typed(key))
             return self.item(kind, body, parts)
 
         return self.single(self.deck(kind, sentences.JOINING_BOXES), build)

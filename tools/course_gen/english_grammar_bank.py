@@ -8,7 +8,7 @@ that decide it (TIME_MARKERS), so that no other form of the verb fits."""
 # marker of its own tense and none of another's (matched as whole words).
 TIME_MARKERS = {
     "past": ["yesterday", "last night", "last week", "last year", "last summer", "last saturday", "last sunday",
-             "last monday", "last month", "ago", "in 1969", "in 1912", "when she was five", "when he was little",
+             "last monday", "last friday", "last month", "ago", "in 1969", "in 1912", "when she was five", "when he was little",
              "yesterday's", "the day before yesterday", "last winter", "last term", "on saturday morning last week"],
     "habit": ["every day", "every morning", "every evening", "every week", "every summer", "every year",
               "every saturday", "every night", "usually", "always", "often", "on mondays", "on fridays",
@@ -100,7 +100,7 @@ TENSE_CHOICES = [
      ("leave", "will leave", "are leaving"), "past"),
     ("Next week Mrs Haddad {w} us how to make pancakes.", "will show", ("showed", "has shown", "was showing"), "future"),
     ("Listen! Somebody {w} the piano in the hall.", "is playing", ("played", "plays", "will play"), "now"),
-    ("Our cat usually {w} on the end of my bed, and she is there now.", "sleeps", ("slept", "sleeping", "sleep"), "habit"),
+    ("Our cat usually {w} on the end of my bed, so my feet are always warm.", "sleeps", ("slept", "sleeping", "sleep"), "habit"),
     ("Two days ago the wind {w} our fence down.", "blew", ("blows", "will blow", "is blowing"), "past"),
     ("We have {w} three chapters of the book so far.", "read", ("reading", "reads", "will read"), "perfect"),
     ("The day after tomorrow my grandparents {w} from Jamaica.", "will arrive",
@@ -112,7 +112,7 @@ TENSE_CHOICES = [
      "past"),
     ("Have you ever {w} a real whale?", "seen", ("saw", "see", "seeing"), "perfect"),
     ("We were {w} our sandwiches when it started to rain.", "eating", ("eat", "ate", "eaten"), "past continuous"),
-    ("Next summer my family {w} to Scotland for a week.", "will go", ("went", "has gone", "was going"), "future"),
+    ("Next summer my family {w} to Scotland on the night train.", "will go", ("went", "has gone", "was going"), "future"),
     ("Right now the baby {w} in her cot upstairs.", "is sleeping", ("slept", "sleeps", "will sleep"), "now"),
     ("On Fridays the school kitchen {w} fish and chips.", "serves", ("serve", "serving", "to serve"), "habit"),
     ("Last winter the pond in the park {w} solid.", "froze", ("freezes", "will freeze", "is freezing"), "past"),
