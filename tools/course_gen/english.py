@@ -639,7 +639,7 @@ class Writer:
     def join(self, kind):
         def build(entry):
             first, second, word, start, key = entry
-            task = "Join the two sentences into one sentence, using the word <b>%s</b>." % esc(word)
+            task = "Join the two sentences into one sentence, using <b>%s</b>." % esc(word)
             task += " Put a comma where the two parts meet." if "," in key else " You do not need a comma."
             return self.long_answer(kind, task, "%s %s" % (first, second), start, key)
 
@@ -674,7 +674,7 @@ class Writer:
                                + NUMBER_IN_BOX)
 
     def standard_english(self, kind):
-        return self.gap_choice(kind, sentences.STANDARD, "Choose the words that are correct in Standard English, the "
+        return self.gap_choice(kind, sentences.STANDARD, "Choose the answer that is correct in Standard English, the "
                                                          "English we write in school." + NUMBER_IN_BOX)
 
     def sentence_types(self, kind):

@@ -197,7 +197,7 @@ PREFIXES = [
     ("Being shorter than the others was a {w} in the basketball game.", "advantage", "disadvantage"),
     ("It was {w} of the boys to make silly faces during the show.", "mature", "immature"),
     ("His reasons made no sense; they were completely {w}.", "logical", "illogical"),
-    ("The baby began to {w} the buttons on her cardigan.", "button", "unbutton"),
+    ("The baby tried to {w} her cardigan all by herself.", "button", "unbutton"),
     ("The weather forecast was {w}: it said sunshine, but it poured all day.", "accurate", "inaccurate"),
     ("Our teacher was {w} to hear that we had lost the tickets.", "pleased", "displeased"),
     ("At the end of the ride, {w} carefully from the horse.", "mount", "dismount"),
