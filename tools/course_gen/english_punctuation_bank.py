@@ -47,7 +47,7 @@ CAPITALS = [
     ("Our school choir sang at easter.", "easter", ("school", "choir", "sang")),
     ("The capital city of france is Paris.", "france", ("capital", "city", "is")),
     ("Fatima's family moved here from egypt.", "egypt", ("family", "moved", "here")),
-    ("My best friend moved to australia last year.", "australia", ("best", "friend", "moved")),
+    ("Our neighbours are moving to australia next year.", "australia", ("neighbours", "moving", "year")),
     ("The hero of our class play is a knight called sir Roland.", "sir", ("hero", "play", "knight")),
     ("Every year there is a big carnival in notting Hill.", "notting", ("year", "big", "carnival")),
     ("The Amazon rainforest grows in brazil and other countries.", "brazil", ("rainforest", "countries", "other")),
