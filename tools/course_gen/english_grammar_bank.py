@@ -151,7 +151,7 @@ VERB_GAPS = [
     ("Most days the postman {w} our letters at about ten o'clock, so Mum waits for him.", "bring", "brings", "habit"),
     ("Owls usually {w} at night and sleep during the day.", "hunt", "hunt", "habit"),
     ("Twice a week, Chloe {w} to her piano lesson after school, and she loves it.", "go", "goes", "habit"),
-    ("The sun always {w} in the east.", "rise", "rises", "habit"),
+    ("The sun always {w} in the east, so my bedroom is bright in the morning.", "rise", "rises", "habit"),
     ("Isla often {w} her lunch with her best friend, who sits next to her.", "share", "shares", "habit"),
     ("Every evening my parents {w} to the news on the radio as they cook.", "listen", "listen", "habit"),
     ("Listen! The birds are {w} in the garden.", "sing", "singing", "now"),
