@@ -28,7 +28,6 @@ from page import blank, esc, hint, instruction, label, options, para, part, pass
 SUBJECT = "English"
 TOPICS = ["Grammar", "Punctuation", "Vocabulary", "Spelling and Word Forms", "Reading Comprehension",
           "Sentence Writing", "Mock Examination"]
-QUESTION_COUNT = 530
 FRAME_SHARE = variety.FRAME_SHARE
 
 GAP = "{w}"
