@@ -287,9 +287,15 @@ qsizetype letterCountOfWordAt(QStringView text, qsizetype index) {
 
 constexpr qsizetype kShortestSpeltWord = 4;
 
+// What a spelling slip changes: a letter, or an apostrophe ("dont").
+bool isSpeltCharacter(QChar c) {
+    return c.isLetter() || c == u'\'' || c == u'\u2019';
+}
+
 // `answer` is `target` with one letter put in, left out, changed, or two
 // neighbouring letters swapped, inside a word of `target` of 4 letters or
-// more. Spaces are never the letter concerned: that is a spacing slip.
+// more. A space or a punctuation mark is never the letter concerned: that is
+// a spacing or punctuation slip, not spelling.
 bool oneLetterOff(QStringView answer, QStringView target) {
     const qsizetype a = answer.size();
     const qsizetype t = target.size();
@@ -302,16 +308,17 @@ bool oneLetterOff(QStringView answer, QStringView target) {
         return letterCountOfWordAt(target, at) >= kShortestSpeltWord;
     };
     if (a == t + 1) { // a letter put in at p
-        return answer[p] != u' ' && answer.sliced(p + 1) == target.sliced(p) &&
+        return isSpeltCharacter(answer[p]) && answer.sliced(p + 1) == target.sliced(p) &&
                wordIsLongEnough(p < t && target[p] != u' ' ? p : p - 1);
     }
     if (a + 1 == t) { // the letter at p left out
-        return target[p] != u' ' && answer.sliced(p) == target.sliced(p + 1) && wordIsLongEnough(p);
+        return isSpeltCharacter(target[p]) && answer.sliced(p) == target.sliced(p + 1) &&
+               wordIsLongEnough(p);
     }
     if (answer.sliced(p + 1) == target.sliced(p + 1)) // the letter at p changed
-        return answer[p] != u' ' && target[p] != u' ' && wordIsLongEnough(p);
+        return isSpeltCharacter(answer[p]) && isSpeltCharacter(target[p]) && wordIsLongEnough(p);
     return p + 1 < t && answer[p] == target[p + 1] && answer[p + 1] == target[p] &&
-           target[p] != u' ' && target[p + 1] != u' ' &&
+           isSpeltCharacter(target[p]) && isSpeltCharacter(target[p + 1]) &&
            answer.sliced(p + 2) == target.sliced(p + 2) && wordIsLongEnough(p);
 }
 
@@ -445,10 +452,13 @@ AnswerNote fractionNote(const Attempt& attempt, const QString& answer) {
 AnswerNote textNote(const Attempt& attempt, const QString& answer) {
     const QString trimmed = answer.trimmed();
     if (trimmed.endsWith(u'.')) {
-        QString shorter = trimmed;
-        while (shorter.endsWith(u'.') || shorter.endsWith(u' '))
-            shorter.chop(1);
-        if (!shorter.isEmpty() && attempt.rightWith(shorter))
+        // Without its full stops, or with one where it typed several.
+        QString bare = trimmed;
+        while (bare.endsWith(u'.') || bare.endsWith(u' '))
+            bare.chop(1);
+        const bool several = trimmed.endsWith(QStringLiteral(".."));
+        if (!bare.isEmpty() &&
+            (attempt.rightWith(bare) || (several && attempt.rightWith(bare + u'.'))))
             return AnswerNote::FullStopAdded;
     }
     if (attempt.rightWith(trimmed + u'.'))
