@@ -5,13 +5,17 @@
 //
 //   report_widgets_demo <orvanta.rcc> <output folder>
 #include "data/data_startup.h"
+#include "main_window/report_document.h"
+#include "main_window/report_export.h"
 #include "main_window/report_page.h"
+#include "main_window/report_saving.h"
 #include "main_window/results_printing.h"
 #include "main_window/subject_data.h"
 #include "ui_frame/picture_source.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -90,6 +94,8 @@ int main(int argc, char** argv) {
     SkinContext skin;
     skin.pictures = std::make_shared<PictureSource>(PictureSource::forAppFolder(folder));
     ReportPage page(skin);
+    new ReportSaveButtons(
+        page.sectionPanel(ReportSection::Overall)); // as the main window adds them
     page.show();
     page.showReport(data, store.ReadTrendLine(subject));
     for (const char* pos : {"1", "2", "3"}) {
@@ -108,6 +114,38 @@ int main(int argc, char** argv) {
     printer.printer().setOutputFormat(QPrinter::PdfFormat);
     printer.printer().setOutputFileName({});
     const auto outcome = printer.PrintResults(course.title, data);
+    // The reports a parent keeps, of both subjects.
+    for (const int s : {subject, 3}) {
+        const ReportDocument report{course.title, *LoadSubjectData(course, store, s),
+                                    store.ReadTrendLine(s), QDate(2025, 3, 16)};
+        QFile pdf(out + QStringLiteral("/report-subject%1.pdf").arg(s));
+        if (!pdf.open(QIODevice::WriteOnly) || !WriteReportPdf(pdf, report))
+            std::fprintf(stderr, "the report of subject %d could not be written\n", s);
+        QFile csv(out + QStringLiteral("/results-subject%1.csv").arg(s));
+        if (csv.open(QIODevice::WriteOnly))
+            csv.write(ResultsCsv(report.subject));
+    }
+    // The fullest report there can be: ten topics with long names, every
+    // paper marked twice.
+    SubjectData full = data;
+    full.name = QStringLiteral("Everything");
+    full.topicCount = kMaxTopics;
+    full.paperCount = kMaxTopics * kPapersPerTopic;
+    full.topicNames.clear();
+    for (int t = 1; t <= kMaxTopics; ++t)
+        full.topicNames << QStringLiteral("Topic %1: Water, Heat, Light and Sound").arg(t);
+    for (QStringList& row : full.summary.rows)
+        row = QStringList(full.paperCount);
+    for (int j = 1; j <= full.paperCount; ++j) {
+        full.summary.set(SummaryRows::FSE, j, QString::number(30 + j));
+        full.summary.set(SummaryRows::SSE, j, QString::number(40 + j) + QStringLiteral(".5"));
+        full.summary.set(SummaryRows::LTM, j, QStringLiteral("1:23:45"));
+        full.summary.set(SummaryRows::CDD, j, QStringLiteral("28 Dec 2025"));
+    }
+    QFile fullPdf(out + QStringLiteral("/report-full.pdf"));
+    if (!fullPdf.open(QIODevice::WriteOnly) ||
+        !WriteReportPdf(fullPdf, {course.title, full, store.ReadTrendLine(3), QDate(2025, 12, 31)}))
+        std::fprintf(stderr, "the full report could not be written\n");
     std::printf("print outcome %d, pictures %d\n", static_cast<int>(outcome),
                 startUp.picturesInstalled);
     return 0;
