@@ -11,6 +11,7 @@
 #include "main_window/report_saving.h"
 #include "main_window/results_printing.h"
 #include "main_window/subject_data.h"
+#include "tests/main_window/fullest_subject.h"
 #include "ui_frame/picture_source.h"
 
 #include <QApplication>
@@ -125,23 +126,8 @@ int main(int argc, char** argv) {
         if (csv.open(QIODevice::WriteOnly))
             csv.write(ResultsCsv(report.subject));
     }
-    // The fullest report there can be: ten topics with long names, every
-    // paper marked twice.
-    SubjectData full = data;
-    full.name = QStringLiteral("Everything");
-    full.topicCount = kMaxTopics;
-    full.paperCount = kMaxTopics * kPapersPerTopic;
-    full.topicNames.clear();
-    for (int t = 1; t <= kMaxTopics; ++t)
-        full.topicNames << QStringLiteral("Topic %1: Water, Heat, Light and Sound").arg(t);
-    for (QStringList& row : full.summary.rows)
-        row = QStringList(full.paperCount);
-    for (int j = 1; j <= full.paperCount; ++j) {
-        full.summary.set(SummaryRows::FSE, j, QString::number(30 + j));
-        full.summary.set(SummaryRows::SSE, j, QString::number(40 + j) + QStringLiteral(".5"));
-        full.summary.set(SummaryRows::LTM, j, QStringLiteral("1:23:45"));
-        full.summary.set(SummaryRows::CDD, j, QStringLiteral("28 Dec 2025"));
-    }
+    // The fullest report there can be.
+    const SubjectData full = test::FullestSubject();
     QFile fullPdf(out + QStringLiteral("/report-full.pdf"));
     if (!fullPdf.open(QIODevice::WriteOnly) ||
         !WriteReportPdf(fullPdf, {course.title, full, store.ReadTrendLine(3), QDate(2025, 12, 31)}))

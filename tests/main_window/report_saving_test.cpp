@@ -7,6 +7,7 @@
 #include "main_window/report_saving.h"
 #include "main_window/trend_series.h"
 #include "marking/score.h"
+#include "tests/main_window/fullest_subject.h"
 #include "tests/main_window/report_widgets_support.h"
 #include "tests/support/pdf_text.h"
 
@@ -120,21 +121,7 @@ TEST_F(ReportDocumentTest, drawsTheTrendAsLinesNotAsAPicture) {
 }
 
 TEST_F(ReportDocumentTest, theFullestSubjectStillFitsOnePage) {
-    // Ten topics with long names, all fifty papers marked twice.
-    SubjectData subject = home.subject();
-    subject.topicCount = kMaxTopics;
-    subject.paperCount = kMaxTopics * kPapersPerTopic;
-    subject.topicNames.clear();
-    for (int t = 1; t <= kMaxTopics; ++t)
-        subject.topicNames << QStringLiteral("Topic %1 of Water, Heat, Light and Sound").arg(t);
-    for (QStringList& row : subject.summary.rows)
-        row = QStringList(subject.paperCount);
-    for (int j = 1; j <= subject.paperCount; ++j) {
-        subject.summary.set(SummaryRows::FSE, j, QString::number(j));
-        subject.summary.set(SummaryRows::SSE, j, QString::number(j + 40) + ".5");
-        subject.summary.set(SummaryRows::LTM, j, QStringLiteral("12:34:56"));
-        subject.summary.set(SummaryRows::CDD, j, QStringLiteral("28 Dec 2025"));
-    }
+    const SubjectData subject = FullestSubject();
     const QString text = pdfText(writePdf(path("full.pdf"), {kTitle, subject, QString(), kToday}));
     EXPECT_EQ(pageCount(text), 1);
     for (int j = 1; j <= subject.paperCount; ++j) {
