@@ -95,10 +95,10 @@ std::optional<Rational> decimalValue(QStringView text) {
     return value ? rationalOf(*value) : std::nullopt;
 }
 
-// A whole number of digits alone, as a fraction's terms are written.
+// A whole number of the digits 0-9 alone, as a fraction's terms are written.
 std::optional<qint64> wholeNumber(QStringView text) {
     if (text.isEmpty() || text.size() > kMaxDigits ||
-        !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     return text.toString().toLongLong();
 }
@@ -187,8 +187,8 @@ std::optional<Rational> ratioValue(const QList<Rational>& terms) {
     return terms.size() == 2 ? quotient(terms[0], terms[1]) : std::nullopt;
 }
 
-// The decimal `text` (with `places` digits after its point) is `value`
-// rounded to those places: |decimal - value| <= half a unit of the last place.
+// `decimal`, written with `places` digits after its point, is `value` rounded
+// to those places: |decimal - value| <= half a unit of the last place.
 bool roundsTo(const Rational& decimal, int places, const Rational& value) {
     qint64 scale = 1;
     for (int i = 0; i < places; ++i) {
@@ -328,6 +328,9 @@ bool isChoiceType(const QString& type) {
     return type == u"G" || type == u"M";
 }
 
+// One wrong answer's place: its part's key (for a G or M part the group's
+// alternatives key), its type letter, and the answers of the parts of its
+// group before it.
 class Attempt {
 public:
     Attempt(const QString& key, const QString& type, const QStringList& before)
