@@ -177,13 +177,8 @@ int runJudge(const QStringList& arguments, Streams& io) {
     QMap<QString, QString> values;
     const QStringList names = {QStringLiteral("--types"), QStringLiteral("--keys"),
                                QStringLiteral("--answers")};
-    bool withNotes = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (argument == u"--notes") {
-            withNotes = true;
-            continue;
-        }
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals < 0 ? argument : argument.left(equals);
         if (!names.contains(name))
@@ -206,10 +201,7 @@ int runJudge(const QStringList& arguments, Streams& io) {
         return kFailed;
     }
     for (qsizetype i = 0; i < output.lines.size(); ++i) {
-        io.out << output.lines.at(i);
-        if (withNotes)
-            io.out << '\t' << output.notes.value(i);
-        io.out << '\n';
+        io.out << output.lines.at(i) << '\t' << output.notes.value(i) << '\n';
     }
     return kSuccess;
 }
@@ -244,7 +236,7 @@ const QList<Command>& commands() {
              "DIR/85), byte for byte as the program installs it. DIR is made when missing;\n"
              "files of the same names are replaced, other files are left alone.\n"),
          runExport},
-        {QStringLiteral("judge"), QStringLiteral("--types T --keys K --answers A [--notes]"),
+        {QStringLiteral("judge"), QStringLiteral("--types T --keys K --answers A"),
          QStringLiteral("judge the parts of one question as the program would"),
          QStringLiteral(
              "Judges the parts of one question, each list given as record fields joined\n"
@@ -253,9 +245,9 @@ const QList<Command>& commands() {
              "                       --answers \"Earthworm>woodlouse>woodlouse\"\n\n"
              "and prints one line per part: right, wrong or none, a tab, and the part's\n"
              "model answer (what a second take shows for it; empty when the rule gives\n"
-             "none). With --notes a third column, after a second tab, says why a wrong\n"
-             "answer missed when it nearly hit, as the marked sheet of a first take says\n"
-             "it (empty when the answer gets no note). Exit status 0 when it judged, 1\n"
+             "none), and after a second tab why a wrong answer missed when it nearly hit,\n"
+             "as the marked sheet of a first take says it (empty when the answer gets no\n"
+             "note). Exit status 0 when it judged, 1\n"
              "when a key cannot be judged, 2 for bad arguments.\n"),
          runJudge},
     };
