@@ -36,6 +36,12 @@ INSTANTIATE_TEST_SUITE_P(
                                 ";woodlouse;earthworm> > ",
                                 "woodlouse>snail>x",
                                 {"right\tearthworm", "wrong\tearthworm", "wrong\t"}},
+                      JudgeCase{
+                          "repeated_answer_leaves_distinct_model_answers",
+                          "G>G>G>G",
+                          ";duck;ostrich;owl;pigeon> > > ",
+                          "Owl>duck>owl>",
+                          {"right\tostrich", "right\tostrich", "wrong\tostrich", "wrong\tpigeon"}},
                       JudgeCase{"alternatives_show_first_alternative",
                                 "M",
                                 ";Fruits;Fruit",
