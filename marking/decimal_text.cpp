@@ -1,5 +1,7 @@
 #include "decimal_text.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -14,6 +16,33 @@ bool isAsciiDigit(QChar c) {
 
 bool isSeparator(QChar c, DecimalSeparators separators) {
     return c == u'.' || (separators == DecimalSeparators::PointOrComma && c == u',');
+}
+
+constexpr qsizetype kThousandsGroup = 3;
+
+// The whole part's digits from `text` at `i`, plain or grouped in thousands
+// with commas; `i` is left after them. Nothing when a comma groups them
+// wrongly.
+std::optional<QString> wholeDigits(QStringView text, qsizetype& i, DecimalSeparators separators) {
+    const qsizetype start = i;
+    while (i < text.size() && isAsciiDigit(text[i]))
+        ++i;
+    QString digits = text.sliced(start, i - start).toString();
+    if (separators != DecimalSeparators::PointAndThousands || i == text.size() || text[i] != u',')
+        return digits;
+    if (digits.isEmpty() || digits.size() > kThousandsGroup || digits.front() == u'0')
+        return std::nullopt;
+    while (i < text.size() && text[i] == u',') {
+        const QStringView group = text.sliced(i + 1).left(kThousandsGroup);
+        if (group.size() < kThousandsGroup ||
+            !std::all_of(group.begin(), group.end(), isAsciiDigit))
+            return std::nullopt;
+        digits += group;
+        i += 1 + kThousandsGroup;
+    }
+    if (i < text.size() && isAsciiDigit(text[i]))
+        return std::nullopt; // a group of more than three digits
+    return digits;
 }
 
 } // namespace
@@ -41,12 +70,12 @@ std::optional<DecimalText> ParseDecimalText(QStringView text, DecimalSeparators 
     if (i < end && (text[i] == u'+' || text[i] == u'-'))
         value.negative = text[i++] == u'-';
 
-    QStringView integer;
+    const QStringView number = text.first(end);
+    const std::optional<QString> whole = wholeDigits(number, i, separators);
+    if (!whole)
+        return std::nullopt;
+    QStringView integer = *whole;
     QStringView fraction;
-    const qsizetype integerStart = i;
-    while (i < end && isAsciiDigit(text[i]))
-        ++i;
-    integer = text.sliced(integerStart, i - integerStart);
     if (i < end && isSeparator(text[i], separators)) {
         const qsizetype fractionStart = ++i;
         while (i < end && isAsciiDigit(text[i]))

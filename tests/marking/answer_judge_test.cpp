@@ -73,7 +73,20 @@ const SinglePartRow kNumberRule[] = {
     {"word_is_wrong", "N", "15360", "fifteen", false},
     {"empty_answer_is_wrong", "N", "15360", "", false},
     {"blank_answer_is_wrong", "N", "15360", "  ", false},
-    {"thousands_separator_is_wrong", "N", "15360", "15,360", false},
+    {"grouped_thousands", "N", "62560", "62,560", true},
+    {"grouped_thousands_with_decimals", "N", "1234.5", "1,234.5", true},
+    {"grouped_thousands_with_sign", "N", "-12000", "-12,000", true},
+    {"grouped_millions", "N", "1234567", " +1,234,567 ", true},
+    {"grouped_key_and_plain_answer", "N", "62,559", "62559", true},
+    {"grouped_thousands_other_value", "N", "62559", "62,560", false},
+    {"comma_as_decimal_comma_is_wrong", "N", "6.25", "6,25", false},
+    {"comma_grouping_two_digits_is_wrong", "N", "62560", "62,56,0", false},
+    {"comma_grouping_four_digits_is_wrong", "N", "12345", "1,2345", false},
+    {"first_group_of_four_digits_is_wrong", "N", "1234567", "1234,567", false},
+    {"leading_comma_is_wrong", "N", "560", ",560", false},
+    {"group_after_zero_is_wrong", "N", "560", "0,560", false},
+    {"comma_in_the_decimals_is_wrong", "N", "1234.5678", "1,234.567,8", false},
+    {"comma_before_the_point_is_wrong", "N", "1234.5", "1,234,.5", false},
     {"decimal_comma_is_wrong", "N", "115.5", "115,5", false},
     {"inner_space_is_wrong", "N", "15360", "15 360", false},
     {"exponent_is_wrong", "N", "1000", "1e3", false},
@@ -114,7 +127,7 @@ TEST(JudgeAnswer, unknownTypeLettersAreNotJudged) {
 }
 
 TEST(JudgeAnswer, numberKeyThatIsNotANumberIsRefused) {
-    for (const char* key : {"fifteen", "", "15,360", "1e3"}) {
+    for (const char* key : {"fifteen", "", "15,36", "1e3"}) {
         try {
             JudgeAnswer("15360", u8(key), "N");
             ADD_FAILURE() << "judged against " << key;

@@ -57,6 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 "-3>0.5",
                                 "-3.>.5",
                                 {"right\t-3", "right\t0.5"}},
+                      JudgeCase{"numbers_grouped_in_thousands",
+                                "N>N>N",
+                                "62560>6.25>1,234.5",
+                                "62,560>6,25>1234.50",
+                                {"right\t62560", "wrong\t6.25", "right\t1,234.5"}},
                       JudgeCase{"case_folding_beyond_ascii", "T", "été", "ÉTÉ", {"right\tété"}},
                       JudgeCase{"unknown_letter_is_not_judged", "Z", "4", "4", {"none\t4"}}),
     [](const auto& info) { return std::string(info.param.name); });
