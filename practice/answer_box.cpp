@@ -80,7 +80,9 @@ AnswerBox::AnswerBox(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    document()->setDocumentMargin(0);
+    // One pixel of margin leaves room for the caret after the last
+    // character when the text is scrolled to its end.
+    document()->setDocumentMargin(1);
     setBackgroundColour(Qt::white);
     connect(this, &QPlainTextEdit::textChanged, this, &AnswerBox::enforceRules);
 }
@@ -94,7 +96,10 @@ void AnswerBox::setText(const QString& text) {
     enforcing_ = true;
     setPlainText(text);
     enforcing_ = false;
-    moveCursor(QTextCursor::End);
+    // A long answer reads from its beginning; a one-line one shows where
+    // typing would go on.
+    moveCursor(longAnswer_ ? QTextCursor::Start : QTextCursor::End);
+    ensureCursorVisible();
 }
 
 void AnswerBox::setMaxLength(int length) {
@@ -135,8 +140,12 @@ void AnswerBox::insertFiltered(const QString& input) {
     if (!filtered.hint.isEmpty())
         emit refused(filtered.hint);
     const QString accepted = filtered.accepted.left(roomLeft());
-    if (!accepted.isEmpty())
-        insertPlainText(accepted);
+    if (accepted.isEmpty())
+        return;
+    insertPlainText(accepted);
+    // Inserting does not scroll by itself: the caret would go out of sight
+    // past the box's edge.
+    ensureCursorVisible();
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent* event) {
@@ -195,6 +204,7 @@ void AnswerBox::enforceRules() {
     enforcing_ = true;
     setPlainText(allowed);
     moveCursor(QTextCursor::End);
+    ensureCursorVisible();
     enforcing_ = false;
     if (!filtered.hint.isEmpty())
         emit refused(filtered.hint);

@@ -28,7 +28,8 @@ inline constexpr char kCharacterHint[] = "That character cannot be used in an an
 // dropped and composed text is filtered as above, Enter is refused, and a
 // length limit (1 for type Q) holds whatever way text arrives; each refusal
 // emits refused() with its hint. A one-line box scrolls sideways as text
-// grows; a long box (type L) wraps.
+// grows; a long box (type L) wraps and scrolls down. Typed and pasted text
+// always leaves the caret in sight.
 class AnswerBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -36,7 +37,8 @@ public:
 
     QString text() const;
     // Shows `text` as stored (nothing is filtered: stored answers are
-    // storable by construction).
+    // storable by construction): a long box from its beginning, with the
+    // caret there, a one-line box with the caret at its end.
     void setText(const QString& text);
 
     // 0: no limit.

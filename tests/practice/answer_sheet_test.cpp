@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +41,66 @@ TEST(AnswerBoxTest, pastedTextIsFilteredToWhatCanBeStored) {
     EXPECT_EQ(box.text(), "snow line break  caf\u00e9");
     ASSERT_EQ(refused.size(), 1);
     EXPECT_EQ(refused.first().first().toString(), kCharacterHint);
+}
+
+// Typing or pasting past the end of what a box shows: the caret stays in
+// sight, in a one-line box (which scrolls sideways) and a long one (which
+// wraps and scrolls down).
+struct CaretCase {
+    const char* name;
+    bool longAnswer;
+    bool pasted;
+    const char* text;
+};
+
+class CaretInSight : public ::testing::TestWithParam<CaretCase> {};
+
+TEST_P(CaretInSight, afterTypingOrPastingPastTheBoxEdge) {
+    const CaretCase& c = GetParam();
+    AnswerBox box;
+    // The sizes of a one-line box and of a long one in their frames.
+    box.resize(c.longAnswer ? QSize(198, 67) : QSize(105, 17));
+    box.setLongAnswer(c.longAnswer);
+    box.show();
+    box.setFocus();
+    if (c.pasted) {
+        QApplication::clipboard()->setText(QString::fromUtf8(c.text));
+        box.paste();
+    } else {
+        QTest::keyClicks(&box, c.text);
+    }
+    ASSERT_EQ(box.text(), QString::fromUtf8(c.text));
+    const QRect caret = box.cursorRect();
+    EXPECT_TRUE(box.viewport()->rect().contains(caret))
+        << "caret at " << caret.x() << "," << caret.y() << " in a viewport of "
+        << box.viewport()->width() << "x" << box.viewport()->height() << " hbar "
+        << box.horizontalScrollBar()->value() << "/" << box.horizontalScrollBar()->maximum()
+        << " doc " << box.document()->size().width();
+}
+
+// Seven lines or so in a long box, which shows four.
+const char kLongSentence[] = "the gas that plants take in from the air is carbon dioxide and "
+                             "the gas they give out is oxygen which we breathe in and which "
+                             "every animal on the land and in the sea needs to live so the "
+                             "plants of the world keep the air fit for all of us to breathe";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CaretInSight,
+    ::testing::Values(CaretCase{"typed_one_line", false, false, "carbon dioxide gas"},
+                      CaretCase{"pasted_one_line", false, true, "carbon dioxide gas"},
+                      CaretCase{"typed_long", true, false, kLongSentence},
+                      CaretCase{"pasted_long", true, true, kLongSentence}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnswerBoxTest, aStoredLongAnswerShowsItsBeginning) {
+    AnswerBox box;
+    box.resize(198, 67);
+    box.setLongAnswer(true);
+    box.show();
+    box.setText(QString::fromUtf8(kLongSentence));
+    EXPECT_EQ(box.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(box.cursorForPosition(QPoint(1, 1)).position(), 0);
+    EXPECT_TRUE(box.viewport()->rect().contains(box.cursorRect()));
 }
 
 TEST(AnswerBoxTest, aOneCharacterBoxTakesOneCharacterHoweverItArrives) {
