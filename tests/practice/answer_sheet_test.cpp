@@ -43,6 +43,25 @@ TEST(AnswerBoxTest, pastedTextIsFilteredToWhatCanBeStored) {
     EXPECT_EQ(refused.first().first().toString(), kCharacterHint);
 }
 
+TEST(AnswerBoxTest, pastedTabsAndControlCharactersAreKeptOut) {
+    AnswerBox box;
+    box.show();
+    QSignalSpy refused(&box, &AnswerBox::refused);
+    QApplication::clipboard()->setText("a\tb\u0001c\u007f");
+    box.paste();
+    EXPECT_EQ(box.text(), "a bc");
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused.first().first().toString(), kLineBreakHint);
+
+    box.setLongAnswer(true);
+    box.setText({});
+    box.paste();
+    ASSERT_EQ(refused.size(), 2);
+    EXPECT_EQ(refused.last().first().toString(), kParagraphHint);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(refused.last().first().toString(), kParagraphHint);
+}
+
 // Typing or pasting past the end of what a box shows: the caret stays in
 // sight, in a one-line box (which scrolls sideways) and a long one (which
 // wraps and scrolls down).
