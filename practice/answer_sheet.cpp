@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -172,6 +174,8 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     hint_->setStyleSheet(
         QStringLiteral("QLabel { background: rgb(255, 250, 205); color: rgb(90, 60, 0);"
                        " border: 1px solid rgb(230, 180, 60); }"));
+    // Should it ever lie over a control, a click still reaches that control.
+    hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
     hint_->hide();
     hintTimer_.setSingleShot(true);
     hintTimer_.setInterval(kHintShownMs);
@@ -196,17 +200,52 @@ void AnswerSheet::ArrangeAnswerFrames(int partCount) {
 
 void AnswerSheet::showHint(const AnswerBox* box, const QString& hint) {
     hint_->setText(hint);
-    const int width = this->width() - 2 * twipsToPixels(kFrameLeftTwips);
-    hint_->setFixedWidth(std::max(80, width));
-    hint_->adjustSize();
-    const QPoint below = box->mapTo(this, QPoint(0, box->height() + 3));
-    int top = below.y();
-    if (top + hint_->height() > height())
-        top = box->mapTo(this, QPoint(0, 0)).y() - hint_->height() - 3;
-    hint_->move(twipsToPixels(kFrameLeftTwips), std::max(0, top));
+    const QRect place =
+        HintPlace(QRect(box->mapTo(this, QPoint(0, 0)), box->size()), rect(), visibleBoxes(),
+                  [this](int width) { return hint_->heightForWidth(width); });
+    hint_->setGeometry(place);
     hint_->raise();
     hint_->show();
     hintTimer_.start();
+}
+
+QList<QRect> AnswerSheet::visibleBoxes() const {
+    QList<QRect> boxes;
+    for (const AnswerFrame* frame : frames_) {
+        if (frame->isVisibleTo(this))
+            boxes.append(QRect(frame->FA()->mapTo(this, QPoint(0, 0)), frame->FA()->size()));
+    }
+    return boxes;
+}
+
+QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
+                const std::function<int(int width)>& heightForWidth) {
+    constexpr int kGap = 4;
+    constexpr int kNarrowest = 96;
+    auto placed = [&](int left, int top, int right) {
+        const int width = right - left;
+        return QRect(left, top, width, heightForWidth(width));
+    };
+    auto fits = [&](const QRect& place) {
+        if (place.width() < kNarrowest || !sheet.contains(place))
+            return false;
+        return std::none_of(boxes.begin(), boxes.end(),
+                            [&](const QRect& other) { return other.intersects(place); });
+    };
+    const int right = sheet.right() + 1 - kGap;
+    // Beside the box, moved up as far as it must to stay on the sheet.
+    QRect beside = placed(box.right() + 1 + kGap, box.top(), right);
+    beside.moveBottom(std::min(beside.bottom(), sheet.bottom()));
+    if (fits(beside))
+        return beside;
+    const QRect below = placed(box.left(), box.bottom() + 1 + kGap - 1, right);
+    if (fits(below))
+        return below;
+    QRect above = placed(box.left(), 0, right);
+    above.moveBottom(box.top() - kGap);
+    if (fits(above))
+        return above;
+    return beside;
 }
 
 void AnswerSheet::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace orvanta {
@@ -95,6 +96,16 @@ private:
     QList<BorderStroke> strokes_;
 };
 
+// Where the hint of a refused input goes for `box` on a sheet of `sheet`
+// (both in the sheet's coordinates), with `boxes` the shown answer boxes and
+// `heightForWidth` the hint's height at a width: beside the box up to the
+// sheet's right edge, lifted to stay on the sheet; else below the box, else
+// above it, each as wide as from the box's left to the sheet's right edge.
+// The first place that lies on the sheet, is at least 96 pixels wide and
+// covers no answer box is taken; beside the box when none is.
+QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
+                const std::function<int(int width)>& heightForWidth);
+
 // AnsBox: the answer sheet with its twenty frames, the instruction picture
 // at its bottom and the hint shown when an answer box refuses input.
 class AnswerSheet : public QWidget {
@@ -117,13 +128,16 @@ public:
     // PicInstruction at the bottom of the sheet, centred.
     void placeInstruction();
 
-    // Shows `hint` under `box` for a few seconds.
+    // Shows `hint` near `box` for a few seconds, where HintPlace puts it.
     void showHint(const AnswerBox* box, const QString& hint);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The shown answer boxes, in this sheet's coordinates.
+    QList<QRect> visibleBoxes() const;
+
     Take take_;
     std::array<AnswerFrame*, kAnswerFrameCount> frames_{};
     PictureBox* instruction_;

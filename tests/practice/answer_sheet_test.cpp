@@ -226,15 +226,43 @@ TEST_F(AnswerSheetTest, bordersArePaintedAndErasedAroundTheAnswerBox) {
     EXPECT_EQ(QColor(painted.pixel(box.left() - 2, box.top() - 2)), kBorderBlue);
 }
 
-TEST_F(AnswerSheetTest, aRefusalShowsItsHintUnderTheBox) {
+// The hint of a refusal stands beside or near its box, inside the sheet,
+// over no answer box, and lets clicks through to what lies under it.
+struct HintCase {
+    const char* name;
+    int parts;
+    const char* firstType; // frame 1's type letter
+    int frame;             // the box refusing
+};
+
+class RefusalHint : public AnswerSheetTest, public ::testing::WithParamInterface<HintCase> {};
+
+TEST_P(RefusalHint, coversNoAnswerBox) {
+    const HintCase& c = GetParam();
     sheet.resize(273, 500);
-    sheet.ArrangeAnswerFrames(3);
+    sheet.frame(1)->layOutFor(c.firstType);
+    sheet.ArrangeAnswerFrames(c.parts);
     sheet.show();
-    AnswerBox* box = sheet.frame(2)->FA();
+    AnswerBox* box = sheet.frame(c.frame)->FA();
     QTest::keyClicks(box, ">");
-    EXPECT_TRUE(sheet.hintLabel()->isVisible());
-    EXPECT_EQ(sheet.hintLabel()->text(), kSeparatorHint);
-    EXPECT_GT(sheet.hintLabel()->y(), box->mapTo(&sheet, QPoint(0, box->height())).y());
+    QLabel* hint = sheet.hintLabel();
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), kSeparatorHint);
+    const QRect place(hint->mapTo(&sheet, QPoint(0, 0)), hint->size());
+    EXPECT_TRUE(sheet.rect().contains(place));
+    for (int k = 1; k <= c.parts; ++k) {
+        const AnswerBox* other = sheet.frame(k)->FA();
+        const QRect otherPlace(other->mapTo(&sheet, QPoint(0, 0)), other->size());
+        EXPECT_FALSE(place.intersects(otherPlace)) << "covers the box of frame " << k;
+    }
+    EXPECT_TRUE(hint->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusalHint,
+                         ::testing::Values(HintCase{"middle_of_three", 3, "T", 2},
+                                           HintCase{"last_of_twenty", 20, "T", 20},
+                                           HintCase{"first_of_twenty", 20, "T", 1},
+                                           HintCase{"long_answer", 2, "L", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
