@@ -5,7 +5,9 @@
 #include "ui_frame/ui_font.h"
 #include "ui_frame/units.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -20,6 +22,11 @@ constexpr int kPartLetterTopTwips = 40;
 constexpr int kPartLetterWidthTwips = 285;
 constexpr int kPartLetterHeightTwips = 225;
 constexpr int kHintShownMs = 3500;
+// Room left under the last frame when the frames scroll, and around a box
+// scrolled into sight.
+constexpr int kFramesBottomTwips = 50;
+constexpr int kFocusMargin = 3;
+constexpr int kScrollBarWidth = 10;
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -153,20 +160,35 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     setObjectName(QStringLiteral("AnsBox"));
     setBackground(this, kSheetColour);
 
+    view_ = new QScrollArea(this);
+    view_->setObjectName(QStringLiteral("AnsBoxView"));
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view_->setWidgetResizable(false);
+    // A slim bar leaves the frames' answers and model answers in sight.
+    view_->verticalScrollBar()->setFixedWidth(kScrollBarWidth);
+    setBackground(view_->viewport(), kSheetColour);
+    holder_ = new QWidget;
+    holder_->setObjectName(QStringLiteral("AnsBoxFrames"));
+    setBackground(holder_, kSheetColour);
+    view_->setWidget(holder_);
+
     instruction_ = new PictureBox(std::move(pictures), this);
     instruction_->setObjectName(QStringLiteral("PicInstruction"));
     instruction_->hide();
 
     for (int k = 1; k <= kAnswerFrameCount; ++k) {
-        auto* frame = new AnswerFrame(k, take, this);
+        auto* frame = new AnswerFrame(k, take, holder_);
         frame->move(twipsToPixels(kFrameLeftTwips), 0);
         frame->hide();
         frames_[k - 1] = frame;
         connect(frame->FA(), &AnswerBox::refused, this,
                 [this, box = frame->FA()](const QString& hint) { showHint(box, hint); });
+        frame->FA()->installEventFilter(this);
     }
 
-    hint_ = new QLabel(this);
+    hint_ = new QLabel(holder_);
     hint_->setObjectName(QStringLiteral("lblAnswerHint"));
     hint_->setFont(uiFont(8, true));
     hint_->setWordWrap(true);
@@ -196,12 +218,19 @@ void AnswerSheet::ArrangeAnswerFrames(int partCount) {
     for (int k = 1; k <= kAnswerFrameCount; ++k)
         frames_[k - 1]->setVisible(k <= partCount);
     frames_[0]->QL()->setVisible(partCount >= 2);
+    shownFrames_ = std::clamp(partCount, 0, kAnswerFrameCount);
+    fitFramesHolder();
+    // A question's frames are shown from the top.
+    view_->verticalScrollBar()->setValue(0);
 }
 
 void AnswerSheet::showHint(const AnswerBox* box, const QString& hint) {
     hint_->setText(hint);
+    // The part of the frames' holder that the view shows, where the box is.
+    const QWidget* shown = view_->viewport();
+    const QRect inSight(holder_->mapFrom(shown, QPoint(0, 0)), shown->size());
     const QRect place =
-        HintPlace(QRect(box->mapTo(this, QPoint(0, 0)), box->size()), rect(), visibleBoxes(),
+        HintPlace(QRect(box->mapTo(holder_, QPoint(0, 0)), box->size()), inSight, visibleBoxes(),
                   [this](int width) { return hint_->heightForWidth(width); });
     hint_->setGeometry(place);
     hint_->raise();
@@ -212,8 +241,8 @@ void AnswerSheet::showHint(const AnswerBox* box, const QString& hint) {
 QList<QRect> AnswerSheet::visibleBoxes() const {
     QList<QRect> boxes;
     for (const AnswerFrame* frame : frames_) {
-        if (frame->isVisibleTo(this))
-            boxes.append(QRect(frame->FA()->mapTo(this, QPoint(0, 0)), frame->FA()->size()));
+        if (frame->isVisibleTo(holder_))
+            boxes.append(QRect(frame->FA()->mapTo(holder_, QPoint(0, 0)), frame->FA()->size()));
     }
     return boxes;
 }
@@ -238,7 +267,7 @@ QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
     beside.moveBottom(std::min(beside.bottom(), sheet.bottom()));
     if (fits(beside))
         return beside;
-    const QRect below = placed(box.left(), box.bottom() + 1 + kGap - 1, right);
+    const QRect below = placed(box.left(), box.bottom() + kGap, right);
     if (fits(below))
         return below;
     QRect above = placed(box.left(), 0, right);
@@ -250,13 +279,41 @@ QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
 
 void AnswerSheet::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    placeInstruction();
+    layOutContents();
 }
 
-void AnswerSheet::placeInstruction() {
+bool AnswerSheet::eventFilter(QObject* watched, QEvent* event) {
+    // Tab, Back and Next and clicks all bring a box into sight as it takes
+    // the focus, however the frames are scrolled.
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<AnswerBox*>(watched))
+            view_->ensureWidgetVisible(box, 0, kFocusMargin);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AnswerSheet::showInstruction(bool shown) {
+    instruction_->setVisible(shown);
+    layOutContents();
+}
+
+void AnswerSheet::layOutContents() {
     const QSize picture = instruction_->naturalSize();
     instruction_->setGeometry((width() - picture.width()) / 2, height() - picture.height(),
                               picture.width(), picture.height());
+    const int below = instruction_->isVisibleTo(this) ? picture.height() : 0;
+    view_->setGeometry(0, 0, width(), std::max(0, height() - below));
+    fitFramesHolder();
+}
+
+void AnswerSheet::fitFramesHolder() {
+    int bottom = 0;
+    for (int k = 0; k < shownFrames_; ++k)
+        bottom = std::max(bottom, frames_[k]->geometry().bottom() + 1);
+    const int content = shownFrames_ > 0 ? bottom + twipsToPixels(kFramesBottomTwips) : 0;
+    const int room = view_->height();
+    const int barWidth = content > room ? view_->verticalScrollBar()->width() : 0;
+    holder_->resize(std::max(0, view_->width() - barWidth), std::max(content, room));
 }
 
 } // namespace orvanta

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QList>
 #include <QRect>
+#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 
@@ -107,7 +108,11 @@ QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
                 const std::function<int(int width)>& heightForWidth);
 
 // AnsBox: the answer sheet with its twenty frames, the instruction picture
-// at its bottom and the hint shown when an answer box refuses input.
+// at its bottom and the hint shown when an answer box refuses input. The
+// frames stand in a view that scrolls when they are taller than the room
+// above the instruction picture, so that every part stays in reach at every
+// window size: by the scroll bar or the wheel, and by the keyboard, as an
+// answer box taking the focus is scrolled into sight.
 class AnswerSheet : public QWidget {
     Q_OBJECT
 public:
@@ -125,20 +130,31 @@ public:
     // QL1 only when there are two parts or more.
     void ArrangeAnswerFrames(int partCount);
 
-    // PicInstruction at the bottom of the sheet, centred.
-    void placeInstruction();
+    // Shows or hides PicInstruction and lays the sheet out again.
+    void showInstruction(bool shown);
+    // PicInstruction at the bottom of the sheet, centred, and the frames'
+    // view above it.
+    void layOutContents();
+    // What shows the frames: the scrolling view and the widget holding them.
+    QScrollArea* framesView() const { return view_; }
 
     // Shows `hint` near `box` for a few seconds, where HintPlace puts it.
     void showHint(const AnswerBox* box, const QString& hint);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The shown answer boxes, in this sheet's coordinates.
+    // The shown answer boxes, in the frames' holder's coordinates.
     QList<QRect> visibleBoxes() const;
+    // The holder as tall as the shown frames, as wide as the view shows.
+    void fitFramesHolder();
 
     Take take_;
+    QScrollArea* view_;
+    QWidget* holder_;
+    int shownFrames_ = 0;
     std::array<AnswerFrame*, kAnswerFrameCount> frames_{};
     PictureBox* instruction_;
     QLabel* hint_;

@@ -85,6 +85,10 @@ PracticeLayout WithAnswerSheet(PracticeLayout layout, bool shown, QSize inner,
     return layout;
 }
 
+QSize SmallestPracticeSize() {
+    return QSize(kMinDragWidthTwips / kTwipsPerPixel + 1, kMinDragHeightTwips / kTwipsPerPixel + 1);
+}
+
 QRect InitialPracticeGeometry(const QRect& screen) {
     const QSize size(twipsToPixels(kPracticeWidthTwips), twipsToPixels(kPracticeHeightTwips));
     const int left = screen.left() + screen.width() - twipsToPixels(kPracticeRightMarginTwips);

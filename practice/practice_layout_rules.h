@@ -99,6 +99,10 @@ PracticeLayout LayOutPracticeWindow(QSize inner, const PracticePieceSizes& sizes
 PracticeLayout WithAnswerSheet(PracticeLayout layout, bool shown, QSize inner,
                                const PracticePieceSizes& sizes);
 
+// The smallest outer size, pixels, that the resize drag sets: the first
+// whole pixels above 7300 x 5000 twips.
+QSize SmallestPracticeSize();
+
 // The window's first geometry on a screen of `screen` pixels: left = screen
 // width - 12500 twips, top = screen height - 10000 twips, 12000 x 9000
 // twips, kept on the screen when it is smaller than that.

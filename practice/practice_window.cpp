@@ -388,7 +388,7 @@ void PracticeWindow::loadPictures() {
     for (PictureBox* cell : imgBar_)
         cell->setPicture(QStringLiteral("progressbar.bmp"));
     ansBox_->PicInstruction()->setPicture(QStringLiteral("instruction.gif"));
-    ansBox_->placeInstruction();
+    ansBox_->layOutContents();
     sizer_->setPicture(QStringLiteral("statusgrabber.bmp"));
     imgHandle_->setPicture(QStringLiteral("Handle.bmp"));
     for (PictureButton* button : toolbar_)
@@ -524,7 +524,7 @@ void PracticeWindow::ShowQuestionFrames() {
     ansBox_->hintLabel()->hide();
     const int offset = session_.offsetOf(current_);
     const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
-    ansBox_->PicInstruction()->setVisible(NeedsInstruction(partTypes(current_)));
+    ansBox_->showInstruction(NeedsInstruction(partTypes(current_)));
     auto fill = [&](AnswerFrame* frame, int part) {
         if (take() == Take::First)
             FillAnswerFrame(frame, part);
@@ -771,7 +771,7 @@ void PracticeWindow::LayOut() {
     remQnsBG_->setGeometry(l.remainingStrip);
     layOutBottomStrip();
     sizer_->move(l.sizer.topLeft());
-    ansBox_->placeInstruction();
+    ansBox_->layOutContents();
     qnTitleBG_->raise();
     sizer_->raise();
 }

@@ -226,30 +226,33 @@ TEST_F(AnswerSheetTest, bordersArePaintedAndErasedAroundTheAnswerBox) {
     EXPECT_EQ(QColor(painted.pixel(box.left() - 2, box.top() - 2)), kBorderBlue);
 }
 
-// The hint of a refusal stands beside or near its box, inside the sheet,
-// over no answer box, and lets clicks through to what lies under it.
+// The hint of a refusal stands beside or near its box, in sight on the
+// sheet, over no answer box, and lets clicks through to what lies under it.
 struct HintCase {
     const char* name;
     int parts;
     const char* firstType; // frame 1's type letter
     int frame;             // the box refusing
+    int sheetHeight;       // 200: the frames scroll
 };
 
 class RefusalHint : public AnswerSheetTest, public ::testing::WithParamInterface<HintCase> {};
 
 TEST_P(RefusalHint, coversNoAnswerBox) {
     const HintCase& c = GetParam();
-    sheet.resize(273, 500);
+    sheet.resize(273, c.sheetHeight);
     sheet.frame(1)->layOutFor(c.firstType);
     sheet.ArrangeAnswerFrames(c.parts);
     sheet.show();
     AnswerBox* box = sheet.frame(c.frame)->FA();
+    box->setFocus();
     QTest::keyClicks(box, ">");
     QLabel* hint = sheet.hintLabel();
     ASSERT_TRUE(hint->isVisible());
     EXPECT_EQ(hint->text(), kSeparatorHint);
     const QRect place(hint->mapTo(&sheet, QPoint(0, 0)), hint->size());
-    EXPECT_TRUE(sheet.rect().contains(place));
+    const QWidget* view = sheet.framesView()->viewport();
+    EXPECT_TRUE(QRect(view->mapTo(&sheet, QPoint(0, 0)), view->size()).contains(place));
     for (int k = 1; k <= c.parts; ++k) {
         const AnswerBox* other = sheet.frame(k)->FA();
         const QRect otherPlace(other->mapTo(&sheet, QPoint(0, 0)), other->size());
@@ -259,10 +262,11 @@ TEST_P(RefusalHint, coversNoAnswerBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefusalHint,
-                         ::testing::Values(HintCase{"middle_of_three", 3, "T", 2},
-                                           HintCase{"last_of_twenty", 20, "T", 20},
-                                           HintCase{"first_of_twenty", 20, "T", 1},
-                                           HintCase{"long_answer", 2, "L", 1}),
+                         ::testing::Values(HintCase{"middle_of_three", 3, "T", 2, 500},
+                                           HintCase{"last_of_twenty", 20, "T", 20, 500},
+                                           HintCase{"first_of_twenty", 20, "T", 1, 500},
+                                           HintCase{"long_answer", 2, "L", 1, 500},
+                                           HintCase{"last_of_twenty_scrolled", 20, "T", 20, 200}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,93 @@
+// The practice window's layout as the pupil meets it under Xvfb, down to the
+// smallest size the resize drag allows: every answer part in reach, the
+// footer panels clear of each other, the question strip as wide as the page,
+// and the toolbar's press tracking.
+#include "practice/answer_box.h"
+#include "practice/answer_sheet.h"
+#include "practice/practice_layout_rules.h"
+#include "tests/practice/practice_test_support.h"
+#include "ui_frame/picture_box.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace orvanta;
+using namespace orvanta::test;
+
+namespace {
+
+// `widget`'s rectangle in `ancestor`'s coordinates.
+QRect placeIn(const QWidget* widget, const QWidget* ancestor) {
+    return QRect(widget->mapTo(ancestor, QPoint(0, 0)), widget->size());
+}
+
+// The part of the answer sheet that shows its frames: the sheet itself when
+// it cannot scroll.
+QWidget* sheetView(PracticeWindow* w) {
+    auto* scroll = w->AnsBox()->findChild<QScrollArea*>();
+    return scroll ? scroll->viewport() : w->AnsBox();
+}
+
+bool inSight(const QWidget* control, QWidget* view) {
+    return view->rect().contains(QRect(control->mapTo(view, QPoint(0, 0)), control->size()));
+}
+
+TEST(PracticeLayoutTest, theSmallestSizeIsTheSmallestTheDragSets) {
+    EXPECT_EQ(SmallestPracticeSize(), QSize(487, 334)); // just above 7300 x 5000 twips
+}
+
+TEST(PracticeLayoutTest, everyPartOfTwentyIsReachableByTabAtTheSmallestSize) {
+    PracticeFixture f(withQuestion10005Parts(20));
+    PracticeWindow* w = f.open(1, 2);
+    ASSERT_NE(w, nullptr);
+    w->resize(SmallestPracticeSize());
+    ASSERT_EQ(w->size(), SmallestPracticeSize());
+    ASSERT_TRUE(pageLoadsAfter(w, [&] { w->GoToQuestion(2, true); }));
+    QWidget* view = sheetView(w);
+    ASSERT_LT(view->height(), placeIn(w->Frame(20), w->AnsBox()).bottom())
+        << "the twenty frames would fit without scrolling";
+
+    for (int k = 1; k <= 20; ++k) {
+        AnswerBox* box = w->Frame(k)->FA();
+        ASSERT_EQ(w->focusWidget(), box) << "part " << k;
+        EXPECT_TRUE(inSight(box, view)) << "part " << k << " is out of sight";
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    // Moving on shows the next question's frames from the top.
+    ASSERT_TRUE(pageLoadsAfter(w, [&] { w->GoToQuestion(3, true); }));
+    EXPECT_TRUE(inSight(w->Frame(1)->FA(), view));
+}
+
+TEST(PracticeLayoutTest, everyPartOfTwentyIsReachableByTheScrollBarAtTheSmallestSize) {
+    PracticeFixture f(withQuestion10005Parts(20));
+    PracticeWindow* w = f.open(1, 2);
+    ASSERT_NE(w, nullptr);
+    w->resize(SmallestPracticeSize());
+    ASSERT_TRUE(pageLoadsAfter(w, [&] { w->GoToQuestion(2, false); }));
+    auto* scroll = w->AnsBox()->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr) << "the answer sheet cannot scroll";
+    QScrollBar* bar = scroll->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisibleTo(w));
+    EXPECT_TRUE(placeIn(bar, w).intersects(placeIn(w->AnsBox(), w)));
+    bar->setValue(bar->maximum());
+    EXPECT_TRUE(inSight(w->Frame(20)->FA(), sheetView(w)));
+    bar->setValue(0);
+    EXPECT_TRUE(inSight(w->Frame(1)->FA(), sheetView(w)));
+}
+
+TEST(PracticeLayoutTest, theInstructionPictureCoversNoFrame) {
+    PracticeFixture f;
+    PracticeWindow* w = f.open(2, 1); // a fractions paper: the instruction shows
+    ASSERT_NE(w, nullptr);
+    w->resize(SmallestPracticeSize());
+    ASSERT_TRUE(w->AnsBox()->PicInstruction()->isVisibleTo(w));
+    const QRect instruction = placeIn(w->AnsBox()->PicInstruction(), w);
+    EXPECT_LE(placeIn(sheetView(w), w).bottom(), instruction.top());
+    EXPECT_TRUE(inSight(w->Frame(1)->FA(), sheetView(w)));
+}
+
+} // namespace
