@@ -196,6 +196,7 @@ private:
     void tellPupil(const QString& title, const QString& message);
     void updateToolbar(const QPoint& cursor);
     void layOutBottomStrip();
+    int compactAnsweredWidth() const;
     PracticePieceSizes pieceSizes() const;
     void edgeResize(QPoint globalPress);
     void applyPointerShape(QWidget* target, QPoint global, bool leftHeld);
@@ -236,6 +237,7 @@ private:
     PictureBox* imgHandle_ = nullptr;
     PictureBox* sizer_ = nullptr;
     QLabel* lblAnsweredQ_ = nullptr;
+    QLabel* answeredCaption_ = nullptr;
     QLabel* lblTotalQ_ = nullptr;
     QLabel* lblClock_ = nullptr;
     QLabel* lblDate_ = nullptr;

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace orvanta;
 using namespace orvanta::test;
 
@@ -36,11 +38,11 @@ bool inSight(const QWidget* control, QWidget* view) {
     return view->rect().contains(QRect(control->mapTo(view, QPoint(0, 0)), control->size()));
 }
 
-TEST(PracticeLayoutTest, theSmallestSizeIsTheSmallestTheDragSets) {
+TEST(PracticeWindowLayout, theSmallestSizeIsTheSmallestTheDragSets) {
     EXPECT_EQ(SmallestPracticeSize(), QSize(487, 334)); // just above 7300 x 5000 twips
 }
 
-TEST(PracticeLayoutTest, everyPartOfTwentyIsReachableByTabAtTheSmallestSize) {
+TEST(PracticeWindowLayout, everyPartOfTwentyIsReachableByTabAtTheSmallestSize) {
     PracticeFixture f(withQuestion10005Parts(20));
     PracticeWindow* w = f.open(1, 2);
     ASSERT_NE(w, nullptr);
@@ -62,7 +64,7 @@ TEST(PracticeLayoutTest, everyPartOfTwentyIsReachableByTabAtTheSmallestSize) {
     EXPECT_TRUE(inSight(w->Frame(1)->FA(), view));
 }
 
-TEST(PracticeLayoutTest, everyPartOfTwentyIsReachableByTheScrollBarAtTheSmallestSize) {
+TEST(PracticeWindowLayout, everyPartOfTwentyIsReachableByTheScrollBarAtTheSmallestSize) {
     PracticeFixture f(withQuestion10005Parts(20));
     PracticeWindow* w = f.open(1, 2);
     ASSERT_NE(w, nullptr);
@@ -79,7 +81,7 @@ TEST(PracticeLayoutTest, everyPartOfTwentyIsReachableByTheScrollBarAtTheSmallest
     EXPECT_TRUE(inSight(w->Frame(1)->FA(), sheetView(w)));
 }
 
-TEST(PracticeLayoutTest, theInstructionPictureCoversNoFrame) {
+TEST(PracticeWindowLayout, theInstructionPictureCoversNoFrame) {
     PracticeFixture f;
     PracticeWindow* w = f.open(2, 1); // a fractions paper: the instruction shows
     ASSERT_NE(w, nullptr);
@@ -89,5 +91,76 @@ TEST(PracticeLayoutTest, theInstructionPictureCoversNoFrame) {
     EXPECT_LE(placeIn(sheetView(w), w).bottom(), instruction.top());
     EXPECT_TRUE(inSight(w->Frame(1)->FA(), sheetView(w)));
 }
+
+// The footer under the page, in both takes, with the answer sheet shown or
+// hidden, and while the marking bar plays.
+struct FooterCase {
+    const char* name;
+    int take;
+    bool smallest;
+    bool sheetHidden;
+    bool markingBar;
+    QStringList shown; // the footer's panels in sight, left to right
+};
+
+class FooterInSight : public ::testing::TestWithParam<FooterCase> {};
+
+TEST_P(FooterInSight, panelsNeverCoverEachOther) {
+    const FooterCase& c = GetParam();
+    PracticeFixture f;
+    if (c.take == 2)
+        f.setSummary(1, 1, SummaryRows::FST, "1");
+    if (QString(c.name).startsWith("marked"))
+        f.setSummary(1, 1, SummaryRows::SST, "1");
+    PracticeWindow* w = f.open(1, 1, c.take);
+    ASSERT_NE(w, nullptr);
+    if (c.smallest)
+        w->resize(SmallestPracticeSize());
+    if (c.sheetHidden)
+        w->ToggleAnswerSheet();
+    if (c.markingBar)
+        w->fmeMark()->show();
+
+    QWidget* strip = w->RemQnsBG();
+    QList<QWidget*> panels;
+    for (QWidget* panel : strip->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (panel->isVisibleTo(w))
+            panels << panel;
+    }
+    std::sort(panels.begin(), panels.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    QStringList names;
+    for (qsizetype a = 0; a < panels.size(); ++a) {
+        names << panels[a]->objectName();
+        EXPECT_TRUE(strip->rect().contains(panels[a]->geometry())) << names.last().toStdString();
+        for (qsizetype b = a + 1; b < panels.size(); ++b)
+            EXPECT_FALSE(panels[a]->geometry().intersects(panels[b]->geometry()))
+                << panels[a]->objectName().toStdString() << " covers "
+                << panels[b]->objectName().toStdString();
+    }
+    EXPECT_EQ(names, c.shown);
+    // What is shown is not cut: the answered count's figures lie inside it.
+    if (c.shown.contains("Bot3")) {
+        const QRect count = placeIn(w->lblTotalQ(), w->Bot(3));
+        EXPECT_TRUE(w->Bot(3)->rect().contains(count));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FooterInSight,
+    ::testing::Values(
+        FooterCase{
+            "first_take_default", 1, false, false, false, {"TxtRem", "Bot1", "Bot2", "Bot3"}},
+        FooterCase{"first_take_smallest", 1, true, false, false, {"TxtRem", "Bot3"}},
+        FooterCase{"first_take_smallest_sheet_hidden",
+                   1,
+                   true,
+                   true,
+                   false,
+                   {"TxtRem", "Bot1", "Bot2", "Bot3"}},
+        FooterCase{"first_take_smallest_marking", 1, true, false, true, {"fmeMark"}},
+        FooterCase{"second_take_default", 2, false, false, false, {"TxtRem", "Bot1", "Bot3"}},
+        FooterCase{"second_take_smallest", 2, true, false, false, {"TxtRem", "Bot3"}},
+        FooterCase{"marked_second_take_smallest", 2, true, false, false, {"Bot3"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

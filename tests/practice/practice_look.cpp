@@ -181,6 +181,14 @@ int main(int argc, char** argv) {
     w = f.open(1, 1, 2);
     w->resize(SmallestPracticeSize());
     shoot(w, QStringLiteral("23-smallest-try-again"));
+    w = f.open(1, 2);
+    w->resize(SmallestPracticeSize());
+    w->fmeMark()->show();
+    for (int k = 1; k <= 9; ++k)
+        w->imgBar(k)->show();
+    shoot(w, QStringLiteral("24-smallest-marking-bar"));
+    w->fmeMark()->hide();
+    shoot(w, QStringLiteral("25-smallest-after-the-bar"));
     settle();
     return 0;
 }
