@@ -82,6 +82,8 @@ PracticeLayout WithAnswerSheet(PracticeLayout layout, bool shown, QSize inner,
     layout.handleStrip.moveLeft(layout.answerSheet.left() - s.handleStripWidth - s.rightWidth);
     layout.browser.setWidth(W - s.handleStripWidth - s.leftWidth - s.rightWidth);
     layout.remainingStrip.setWidth(layout.browser.width());
+    // The question strip over the page stays as much narrower than the page.
+    layout.titleStrip.setWidth(layout.browser.width() - kTitleStripShort);
     return layout;
 }
 

@@ -95,8 +95,9 @@ PracticeLayout LayOutPracticeWindow(QSize inner, const PracticePieceSizes& sizes
 
 // The answer-sheet toggle applied to a layout pass's result: with the sheet
 // hidden, AnsBox lies beyond the right edge, the handle strip stands at the
-// right edge (one side piece further in) and the page and RemQnsBG widen by
-// the sheet's width. With `shown` the layout is returned unchanged.
+// right edge (one side piece further in) and the page, RemQnsBG and the
+// question strip QnTitleBG widen by the sheet's width. With `shown` the
+// layout is returned unchanged.
 PracticeLayout WithAnswerSheet(PracticeLayout layout, bool shown, QSize inner,
                                const PracticePieceSizes& sizes);
 

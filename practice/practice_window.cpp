@@ -851,6 +851,7 @@ void PracticeWindow::ToggleAnswerSheet() {
     picHideAns_->move(l.handleStrip.topLeft());
     browser_->resize(l.browser.width(), browser_->height());
     remQnsBG_->resize(l.remainingStrip.width(), remQnsBG_->height());
+    qnTitleBG_->resize(l.titleStrip.width(), qnTitleBG_->height());
     layOutBottomStrip();
     imgHandle_->setToolTip(sheetShown_ ? QStringLiteral("Hide answer sheet")
                                        : QStringLiteral("Show answer sheet"));

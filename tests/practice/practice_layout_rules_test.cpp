@@ -59,7 +59,11 @@ TEST(PracticeLayoutTest, hiddenSheetGivesThePageItsWidth) {
     EXPECT_EQ(hidden.handleStrip.left(), 800 - 7 - 2);
     EXPECT_EQ(hidden.browser.width(), shown.browser.width() + 273);
     EXPECT_EQ(hidden.remainingStrip.width(), hidden.browser.width());
-    EXPECT_EQ(hidden.titleStrip, shown.titleStrip);
+    // The question strip stays as much narrower than the page as before.
+    EXPECT_EQ(hidden.titleStrip.topLeft(), shown.titleStrip.topLeft());
+    EXPECT_EQ(hidden.titleStrip.height(), shown.titleStrip.height());
+    EXPECT_EQ(hidden.titleStrip.width(), hidden.browser.width() - 24);
+    EXPECT_EQ(shown.titleStrip.width(), shown.browser.width() - 24);
 }
 
 TEST(PracticeLayoutTest, firstPlacementIsFromTheBottomRightOfTheScreen) {

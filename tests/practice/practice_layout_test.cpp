@@ -5,6 +5,7 @@
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
 #include "practice/practice_layout_rules.h"
+#include "practice/question_browser.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/picture_box.h"
 
@@ -90,6 +91,18 @@ TEST(PracticeWindowLayout, theInstructionPictureCoversNoFrame) {
     const QRect instruction = placeIn(w->AnsBox()->PicInstruction(), w);
     EXPECT_LE(placeIn(sheetView(w), w).bottom(), instruction.top());
     EXPECT_TRUE(inSight(w->Frame(1)->FA(), sheetView(w)));
+}
+
+TEST(PracticeWindowLayout, theQuestionStripFollowsThePageWidth) {
+    PracticeFixture f;
+    PracticeWindow* w = f.open(1, 1);
+    ASSERT_NE(w, nullptr);
+    const int shortOfThePage = w->brwWebBrowser()->width() - w->QnTitleBG()->width();
+    for (bool shown : {false, true}) {
+        w->ToggleAnswerSheet();
+        ASSERT_EQ(w->answerSheetShown(), shown);
+        EXPECT_EQ(w->brwWebBrowser()->width() - w->QnTitleBG()->width(), shortOfThePage);
+    }
 }
 
 // The footer under the page, in both takes, with the answer sheet shown or
