@@ -201,11 +201,19 @@ void PracticeWindow::buildToolbar() {
         button->setPictures(design.pictures);
         button->setPicture(design.pictures.off);
         button->setToolTip(QString::fromLatin1(design.toolTip));
-        QLabel* caption = button->setCaption(QString::fromLatin1(design.caption));
+        // The caption lies on the foot of the picture, under its pictogram.
+        // A click on it is a click on the button, but a press on it alone
+        // does not press the button: only a press on the picture shows the
+        // pressed look.
+        auto* caption = new QLabel(QString::fromLatin1(design.caption), button);
         caption->setObjectName(QStringLiteral("lblTB") + number);
         caption->setFont(uiFont(8));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         caption->setContentsMargins(0, 0, 0, 1);
+        const int captionHeight = caption->fontMetrics().height() + 1;
+        caption->setGeometry(0, size.height() - captionHeight, size.width(), captionHeight);
+        button->forwardClicksFrom(caption);
+        captions_[b] = caption;
         connect(button, &PictureButton::pressed, this, [this] {
             pressTrack_ = QStringLiteral("1");
             updateToolbar(skin_.cursor());
@@ -315,7 +323,7 @@ void PracticeWindow::buildMarkingBar() {
 }
 
 QLabel* PracticeWindow::lblTB(int number) const {
-    return ToolBar(number)->captionLabel();
+    return captions_.at(number - 1);
 }
 
 AnswerFrame* PracticeWindow::Frame(int number) const {

@@ -225,6 +225,7 @@ private:
 
     QWidget* scnTabBG_ = nullptr;
     std::array<PictureButton*, kToolbarButtonCount> toolbar_{};
+    std::array<QLabel*, kToolbarButtonCount> captions_{}; // lblTB01..lblTB06
     PictureBox* paperSum_ = nullptr;
     QuestionBrowser* browser_ = nullptr;
     QWidget* qnTitleBG_ = nullptr;

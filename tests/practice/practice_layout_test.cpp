@@ -105,6 +105,41 @@ TEST(PracticeWindowLayout, theQuestionStripFollowsThePageWidth) {
     }
 }
 
+// A press on a toolbar button's caption alone leaves the press tracking
+// alone: the button shows its hover picture, not its pressed one, and the
+// click on the caption is still the button's.
+TEST(PracticeWindowLayout, aPressOnTheCaptionAloneDoesNotPressTheButton) {
+    PracticeFixture f;
+    PracticeWindow* w = f.open(1, 1);
+    ASSERT_NE(w, nullptr);
+    PictureButton* next = w->ToolBar(6);
+    QLabel* caption = w->lblTB(6);
+    ASSERT_EQ(caption->text(), "Next");
+    // The middle of the caption's text, at the foot of the button.
+    const int textHeight = caption->fontMetrics().height();
+    const QPoint middle(caption->width() / 2, caption->height() - 1 - textHeight / 2);
+    f.moveCursor(caption->mapToGlobal(middle));
+
+    QTest::mousePress(caption, Qt::LeftButton, {}, middle);
+    EXPECT_EQ(w->txtPressTrack(), "0");
+    w->tick(f.cursor());
+    EXPECT_EQ(next->pictureName(), "forward_on.bmp");
+    ASSERT_TRUE(
+        pageLoadsAfter(w, [&] { QTest::mouseRelease(caption, Qt::LeftButton, {}, middle); }));
+    EXPECT_EQ(w->QSCount(), "2");
+
+    // A press on the picture above the caption presses the button.
+    const QPoint picture(next->width() / 2, (next->height() - textHeight) / 2);
+    f.moveCursor(next->mapToGlobal(picture));
+    QTest::mousePress(next, Qt::LeftButton, {}, picture);
+    EXPECT_EQ(w->txtPressTrack(), "1");
+    w->tick(f.cursor());
+    EXPECT_EQ(next->pictureName(), "forward_pressed.bmp");
+    ASSERT_TRUE(pageLoadsAfter(w, [&] { QTest::mouseRelease(next, Qt::LeftButton, {}, picture); }));
+    EXPECT_EQ(w->txtPressTrack(), "0");
+    EXPECT_EQ(w->QSCount(), "3");
+}
+
 // The footer under the page, in both takes, with the answer sheet shown or
 // hidden, and while the marking bar plays.
 struct FooterCase {
