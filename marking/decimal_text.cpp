@@ -57,6 +57,21 @@ QString DecimalText::canonical() const {
     return text;
 }
 
+int CompareDecimals(const DecimalText& a, const DecimalText& b) {
+    if (a.negative != b.negative)
+        return a.negative ? -1 : 1;
+    // Magnitudes: more whole digits is larger, then digit by digit.
+    int magnitude = 0;
+    if (a.integerDigits.size() != b.integerDigits.size())
+        magnitude = a.integerDigits.size() < b.integerDigits.size() ? -1 : 1;
+    else if (const int whole = a.integerDigits.compare(b.integerDigits); whole != 0)
+        magnitude = whole < 0 ? -1 : 1;
+    else if (const int fraction = a.fractionDigits.compare(b.fractionDigits); fraction != 0)
+        // Without trailing zeros, the shorter of two equal-led fractions is smaller.
+        magnitude = fraction < 0 ? -1 : 1;
+    return a.negative ? -magnitude : magnitude;
+}
+
 std::optional<DecimalText> ParseDecimalText(QStringView text, DecimalSeparators separators) {
     qsizetype begin = 0;
     qsizetype end = text.size();

@@ -35,6 +35,10 @@ enum class DecimalSeparators {
     PointOrComma,      // stored percentages: "." as written, "," from a comma locale
 };
 
+// Exact comparison of two values: negative, 0 or positive as `a` is below,
+// equal to or above `b`.
+int CompareDecimals(const DecimalText& a, const DecimalText& b);
+
 // The value of `text`, or nothing when it does not follow the syntax above.
 std::optional<DecimalText>
 ParseDecimalText(QStringView text,
