@@ -233,16 +233,14 @@ void HomePage::showPaperList(const PaperList& list, bool available) {
         MSB[i]->setText(block.secondScore);
         MSA[i]->move(twipsToPixels(block.firstScoreLeft), MSA[i]->y());
         MSB[i]->move(twipsToPixels(block.secondScoreLeft), MSB[i]->y());
-        const bool secondRow = block.secondTakeButtonShown || !block.secondScore.isEmpty();
+        // Only the second-take button comes and goes: both rows keep their
+        // captions and score labels, so that the five blocks look alike.
         for (QWidget* control :
              {static_cast<QWidget*>(paperCaption_[i]), static_cast<QWidget*>(firstRowCaption_[i]),
-              static_cast<QWidget*>(Pa[i]), static_cast<QWidget*>(MSA[i]),
-              static_cast<QWidget*>(MSB[i])})
+              static_cast<QWidget*>(secondRowCaption_[i]), static_cast<QWidget*>(Pa[i]),
+              static_cast<QWidget*>(MSA[i]), static_cast<QWidget*>(MSB[i])})
             control->setVisible(available);
         Pb[i]->setVisible(available && block.secondTakeButtonShown);
-        // A row without a second-take button and without a second score has
-        // nothing to offer; its caption goes with the button.
-        secondRowCaption_[i]->setVisible(available && secondRow);
     }
 }
 
