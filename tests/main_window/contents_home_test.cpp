@@ -70,13 +70,18 @@ TEST_F(HomePageTest, scoresStandBeforeTheirPercentSignAndSecondTakesFollowTheFir
         EXPECT_EQ(home().Pa[k - 1]->toolTip(), QStringLiteral("Load paper %1").arg(k));
         // Every block shows both of its rows' captions, with or without a
         // second-take button.
-        for (const QString& caption : {QStringLiteral("Attempt%1a"), QStringLiteral("Attempt%1b")}) {
+        for (const QString& caption :
+             {QStringLiteral("Attempt%1a"), QStringLiteral("Attempt%1b")}) {
             const auto* label = home().findChild<QLabel*>(caption.arg(k));
             ASSERT_NE(label, nullptr);
             EXPECT_TRUE(label->isVisible()) << label->objectName().toStdString();
         }
         for (QLabel* score : {firstScore, secondScore}) {
             EXPECT_TRUE(score->isVisible());
+            // The whole score shows: nothing of it is cut off.
+            EXPECT_LE(score->fontMetrics().horizontalAdvance(score->text()),
+                      score->contentsRect().width())
+                << score->text().toStdString();
             EXPECT_EQ(score->alignment() & Qt::AlignRight, Qt::AlignRight);
             EXPECT_GT(home().children().indexOf(score), percentIndex);
             if (score->text().isEmpty()) {
