@@ -199,6 +199,7 @@ private:
     void tellPupil(const QString& title, const QString& message);
     void updateToolbar(const QPoint& cursor);
     void layOutBottomStrip();
+    int compactAnsweredWidth() const;
     PracticePieceSizes pieceSizes() const;
     void edgeResize(QPoint globalPress);
     void applyPointerShape(QWidget* target, QPoint global, bool leftHeld);
@@ -228,6 +229,7 @@ private:
 
     QWidget* scnTabBG_ = nullptr;
     std::array<PictureButton*, kToolbarButtonCount> toolbar_{};
+    std::array<QLabel*, kToolbarButtonCount> captions_{}; // lblTB01..lblTB06
     PictureBox* paperSum_ = nullptr;
     QuestionBrowser* browser_ = nullptr;
     QWidget* qnTitleBG_ = nullptr;
@@ -241,6 +243,7 @@ private:
     PictureBox* imgHandle_ = nullptr;
     PictureBox* sizer_ = nullptr;
     QLabel* lblAnsweredQ_ = nullptr;
+    QLabel* answeredCaption_ = nullptr;
     QLabel* lblTotalQ_ = nullptr;
     QLabel* lblClock_ = nullptr;
     QLabel* lblDate_ = nullptr;

@@ -38,7 +38,7 @@ struct ScoreRow {
 const ScoreRow kScoreRows[] = {
     {"full_score_hides_the_second_take", "100", "", false},
     {"ninety_nine_shows_it", "99", "", true},
-    {"ninety_nine_and_a_half_hides_it", "99.5", "", false},
+    {"a_hair_above_ninety_nine_hides_it", "99.04", "", false},
     {"never_marked_shows_nothing", "", "", false},
     {"second_take_scored_keeps_it", "66.7", "83.3", true},
 };
@@ -68,8 +68,20 @@ TEST_F(HomePageTest, scoresStandBeforeTheirPercentSignAndSecondTakesFollowTheFir
         EXPECT_EQ(home().Pb[k - 1]->isVisible(), row.secondTakeButton);
         EXPECT_EQ(home().Pb[k - 1]->toolTip(), QStringLiteral("Try paper %1 again").arg(k));
         EXPECT_EQ(home().Pa[k - 1]->toolTip(), QStringLiteral("Load paper %1").arg(k));
+        // Every block shows both of its rows' captions, with or without a
+        // second-take button.
+        for (const QString& caption :
+             {QStringLiteral("Attempt%1a"), QStringLiteral("Attempt%1b")}) {
+            const auto* label = home().findChild<QLabel*>(caption.arg(k));
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->isVisible()) << label->objectName().toStdString();
+        }
         for (QLabel* score : {firstScore, secondScore}) {
             EXPECT_TRUE(score->isVisible());
+            // The whole score shows: nothing of it is cut off.
+            EXPECT_LE(score->fontMetrics().horizontalAdvance(score->text()),
+                      score->contentsRect().width())
+                << score->text().toStdString();
             EXPECT_EQ(score->alignment() & Qt::AlignRight, Qt::AlignRight);
             EXPECT_GT(home().children().indexOf(score), percentIndex);
             if (score->text().isEmpty()) {
