@@ -302,8 +302,8 @@ void ReplaceRecordLine(QStringList& lines, const QStringList& values, int lineIn
     lines[lineIndex - 1] = updated.at(lineIndex - 1);
 }
 
-void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<QString, 6>& keys,
-                      int count, const QString& path) {
+QStringList SummaryRowLines(const std::array<QStringList, 6>& rows,
+                            const std::array<QString, 6>& keys, int count, const QString& path) {
     QStringList lines;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (count < 0 || count > rows[r].size())
@@ -313,7 +313,12 @@ void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<Q
         checkStorable(rows[r], count, path, keys[r]);
         lines.append(BuildRecordLine(keys[r], rows[r].mid(0, count)));
     }
-    WriteRecordLines(path, lines);
+    return lines;
+}
+
+void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<QString, 6>& keys,
+                      int count, const QString& path) {
+    WriteRecordLines(path, SummaryRowLines(rows, keys, count, path));
 }
 
 } // namespace orvanta

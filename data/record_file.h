@@ -120,6 +120,11 @@ QStringList ReadQuestionParts(const QString& path, const QStringList& questions)
 void ReplaceRecordLine(QStringList& lines, const QStringList& values, int lineIndex,
                        const QString& key, int lineCount, int valueCount, const QString& path);
 
+// The six rows "#KEY#>v1>...>vCount" in the given order.
+// Throws Unstorable, BadArgument.
+QStringList SummaryRowLines(const std::array<QStringList, 6>& rows,
+                            const std::array<QString, 6>& keys, int count, const QString& path);
+
 // Writes six rows "#KEY#>v1>...>vCount" in the given order as the whole new file.
 // Throws Unstorable, BadArgument, CannotWrite (the file keeps its old bytes).
 void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<QString, 6>& keys,

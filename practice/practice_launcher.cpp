@@ -73,6 +73,9 @@ bool PracticeWindows::OpenPaper(const PaperHandOver& paper) {
     window->show();
     window->raise();
     window->activateWindow();
+    // What the check of the pupil's files mended on the way in.
+    for (const ProgressNotice& notice : window->session().repairNotices())
+        host_.popUps().ask(QStringLiteral("Orvanta"), notice.text, 1, window);
     emit practiceWindowOpened(window);
     return true;
 }

@@ -495,9 +495,7 @@ bool PracticeWindow::SaveAnswerRecord() {
         tellPupil(QStringLiteral("Orvanta"),
                   QStringLiteral("Your answers could not be saved (%1). They are kept while "
                                  "this paper is open.")
-                      .arg(e.reason() == RecordFileError::Reason::Unstorable
-                               ? QStringLiteral("an answer holds a sign that cannot be stored")
-                               : QStringLiteral("the file cannot be written")));
+                      .arg(session_.saveFailureText(e)));
         return false;
     }
 }
@@ -679,8 +677,9 @@ void PracticeWindow::markUnmarkedTake() {
     MarkingMoment moment;
     if (take() == Take::First)
         moment = {MarkingDateText(services_.calendar->now().date()), clockText()};
+    ChangeResult stored;
     try {
-        session_.storeMarking(marking, moment);
+        stored = session_.storeMarking(marking, moment);
     } catch (const MarkingError& e) {
         tellPupil(title, session_.pupilMessage(e));
         return;
@@ -695,6 +694,10 @@ void PracticeWindow::markUnmarkedTake() {
     }
     status_ = QStringLiteral("1");
     EnterMarkedState();
+    // The marking holds: the screen shows it, and the pupil learns that a
+    // file is still to be written.
+    if (stored.state == ChangeResult::State::Committed)
+        tellPupil(title, session_.unfinishedMessage(stored));
 }
 
 void PracticeWindow::ClosePaper() {

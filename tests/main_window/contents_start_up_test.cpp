@@ -172,9 +172,9 @@ TEST_F(StartUpTest, aCourseDescriptionWithAWordForACountIsToldAndNothingIsCreate
     EXPECT_TRUE(c.pendingNotices().isEmpty());
 }
 
-TEST_F(StartUpTest, aDamagedSummaryFileAtStartIsToldNamingTheFileAndIsNotRewritten) {
+TEST_F(StartUpTest, aSummaryFileThatCannotBeReadAtStartIsToldNamingTheFileAndLeftAlone) {
     start();
-    writeBytes(progressFile(ProgressFile::Summary, 1), "#FSE#>50>60\r\n");
+    writeBytes(progressFile(ProgressFile::Summary, 1), QByteArray(5 * 1024 * 1024, '\n'));
     const auto before = progressBytes();
 
     Contents& c = start();
@@ -183,11 +183,29 @@ TEST_F(StartUpTest, aDamagedSummaryFileAtStartIsToldNamingTheFileAndIsNotRewritt
     EXPECT_FALSE(c.subjectReadable());
     EXPECT_FALSE(c.Body_Home->Pa[0]->isVisibleTo(&c));
     EXPECT_TRUE(c.Body_Home->Topic[0]->isVisibleTo(&c));
-    ASSERT_EQ(c.pendingNotices().size(), 1);
+    ASSERT_EQ(c.pendingNotices().size(), 1) << c.pendingNotices().join(u'\n').toStdString();
     const QString notice = c.pendingNotices().first();
-    EXPECT_TRUE(notice.contains("marks1Q4.txt")) << notice.toStdString();
-    EXPECT_TRUE(notice.contains("FSE")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("marks1Q4.txt is far too large")) << notice.toStdString();
     EXPECT_FALSE(notice.contains(home_.path())) << notice.toStdString();
+}
+
+TEST_F(StartUpTest, progressFilesLostAtStartAreMadeAgainAndTheScoresWorkedOutFromTheResults) {
+    start();
+    writeScores(1, {{2, "100"}});
+    writeBytes(progressFile(ProgressFile::Trend, 1), "#TRD#>100\r\n");
+    QFile::remove(progressFile(ProgressFile::Summary, 1));
+
+    Contents& c = start();
+
+    ASSERT_EQ(c.pendingNotices().size(), 2) << c.pendingNotices().join(u'\n').toStdString();
+    EXPECT_TRUE(c.pendingNotices().at(0).contains("marks1Q4.txt of English could not be found"))
+        << c.pendingNotices().at(0).toStdString();
+    EXPECT_TRUE(c.pendingNotices().at(1).contains("worked out again"))
+        << c.pendingNotices().at(1).toStdString();
+    EXPECT_EQ(c.Body_Home->MSA[1]->text(), "100");
+    const SummaryRows summary = store().ReadSummary(1, 10);
+    EXPECT_EQ(summary.value(SummaryRows::FST, 2), "1");
+    EXPECT_EQ(summary.value(SummaryRows::FSE, 1), "");
 }
 
 TEST_F(StartUpTest, theLauncherWarmsUpOnceTheWindowIsShown) {
