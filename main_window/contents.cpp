@@ -539,8 +539,12 @@ void Contents::OpenHomePage() {
 // --- Erasing and closing ---------------------------------------------------
 
 void Contents::eraseResults() {
-    // A practice window left open would write its answers into the fresh files.
-    unloadPracticeWindow();
+    // A practice window left open would write its answers into the fresh
+    // files; it saves what was typed first, and may be kept open.
+    if (!unloadPracticeWindow()) {
+        Body_Trash->setState(ErasePage::State::Offer);
+        return;
+    }
     const ProgressStore store(library_, folder_, lblCOD);
     ChangeResult erased;
     try {
@@ -558,14 +562,16 @@ void Contents::eraseResults() {
                 .arg(QFileInfo(erased.file).fileName(), erased.reason)));
 }
 
-void Contents::unloadPracticeWindow() {
-    if (launcher_ && launcher_->hasOpenPracticeWindow())
-        launcher_->UnloadPracticeWindow();
+bool Contents::unloadPracticeWindow() {
+    return !launcher_ || !launcher_->hasOpenPracticeWindow() || launcher_->UnloadPracticeWindow();
 }
 
 void Contents::CloseProgram() {
     closing_ = true;
-    unloadPracticeWindow();
+    if (!unloadPracticeWindow()) {
+        closing_ = false;
+        return;
+    }
     close();
 }
 
@@ -573,7 +579,11 @@ void Contents::closeEvent(QCloseEvent* event) {
     // Closed by the window manager rather than by CloseProgram.
     if (!closing_) {
         closing_ = true;
-        unloadPracticeWindow();
+        if (!unloadPracticeWindow()) {
+            closing_ = false;
+            event->ignore();
+            return;
+        }
     }
     QWidget::closeEvent(event);
 }

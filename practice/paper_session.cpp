@@ -145,6 +145,12 @@ QString PaperSession::saveFailureText(const RecordFileError& error) const {
     return cause.isEmpty() ? QStringLiteral("the file cannot be written") : cause;
 }
 
+bool PaperSession::answersUnsaved() const {
+    if (!progress_.answerFile)
+        return false;
+    return progress_.answers != progress_.answerFile->fields(handOver_.paperNumber, partCount());
+}
+
 PaperMarking PaperSession::judgeAnswers() const {
     return MarkPaperAnswers(content_, progress_.answers);
 }

@@ -110,6 +110,8 @@ public:
     // written; the file and the kept lines then keep their old content and
     // the answers stay in memory.
     void saveAnswers();
+    // The answer list differs from the paper's record as last read or saved.
+    bool answersUnsaved() const;
     // Why saving the answers failed, in a few words for the pupil: "an
     // answer holds a sign that cannot be stored", "first1Q4.txt is
     // read-only", "No space left on device".

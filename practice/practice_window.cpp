@@ -500,6 +500,25 @@ bool PracticeWindow::SaveAnswerRecord() {
     }
 }
 
+bool PracticeWindow::SaveBeforeUnload() {
+    if (unloaded_ || status_ != QLatin1String("0"))
+        return true;
+    StoreCurrentAnswers();
+    if (!session_.answersUnsaved())
+        return true;
+    try {
+        session_.saveAnswers();
+        return true;
+    } catch (const RecordFileError& e) {
+        return host_.popUps().ask(
+            QStringLiteral("Close Practice"),
+            QStringLiteral("Your latest answers could not be saved (%1). Close the paper all the "
+                           "same and lose them?")
+                .arg(session_.saveFailureText(e)),
+            2, this);
+    }
+}
+
 void PracticeWindow::GoToQuestion(int target, bool focusFirstAnswer) {
     const auto question = NavigationTarget(target, session_.questionCount());
     if (!question)
@@ -703,8 +722,16 @@ void PracticeWindow::markUnmarkedTake() {
 void PracticeWindow::ClosePaper() {
     if (unloaded_)
         return;
-    if (host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
-        emit closeConfirmed();
+    if (!host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+        return;
+    // The pupil confirmed closing, not throwing away what they typed: it is
+    // saved first, and a save that fails (and is told) keeps the window open.
+    if (status_ == QLatin1String("0")) {
+        StoreCurrentAnswers();
+        if (session_.answersUnsaved() && !SaveAnswerRecord())
+            return;
+    }
+    emit closeConfirmed();
 }
 
 void PracticeWindow::Unload() {

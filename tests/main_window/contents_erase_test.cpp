@@ -165,6 +165,37 @@ const EraseFault kEraseFaults[] = {
 INSTANTIATE_TEST_SUITE_P(Faults, EraseFaultTest, testing::ValuesIn(kEraseFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(EraseTest, aPracticeWindowThePupilKeepsOpenStopsTheErase) {
+    PaperHandOver paper;
+    paper.paperNumber = 101;
+    launcher_.OpenPaper(paper);
+    launcher_.keepsWindow = true; // its answers could not be saved, and the pupil said No
+    const auto before = progressBytes();
+
+    click(page().ButTrash);
+    click(page().ButTrash_Yes);
+
+    EXPECT_EQ(launcher_.keptWindows, 1);
+    EXPECT_EQ(progressBytes(), before);
+    EXPECT_EQ(visibleControls(), QStringList({"Trashlbl1", "ButTrash"}));
+}
+
+TEST_F(EraseTest, aPracticeWindowThePupilKeepsOpenKeepsTheProgramOpen) {
+    PaperHandOver paper;
+    paper.paperNumber = 101;
+    launcher_.OpenPaper(paper);
+    launcher_.keepsWindow = true;
+    c().CloseProgram();
+    EXPECT_TRUE(c().isVisible());
+    EXPECT_TRUE(c().close() == false);
+    EXPECT_TRUE(c().isVisible());
+
+    launcher_.keepsWindow = false;
+    c().CloseProgram();
+    EXPECT_FALSE(c().isVisible());
+    EXPECT_EQ(launcher_.unloads, 1);
+}
+
 TEST_F(EraseTest, theButtonsShowTheirHoverPicture) {
     moveCursorTo(page().ButTrash);
     tick();

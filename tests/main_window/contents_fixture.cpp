@@ -69,19 +69,25 @@ SubjectSpec sevenTopics(const QString& name) {
 }
 
 bool FakeLauncher::OpenPaper(const PaperHandOver& paper) {
-    UnloadPracticeWindow();
+    if (!UnloadPracticeWindow())
+        return false;
     opened.append(paper);
     open_ = true;
     return true;
 }
 
-void FakeLauncher::UnloadPracticeWindow() {
+bool FakeLauncher::UnloadPracticeWindow() {
     if (!open_)
-        return;
+        return true;
+    if (keepsWindow) {
+        ++keptWindows;
+        return false;
+    }
     open_ = false;
     ++unloads;
     if (onUnload)
         onUnload();
+    return true;
 }
 
 WebLinkShell FakeWebShell::shell() {

@@ -63,14 +63,17 @@ SubjectSpec sevenTopics(const QString& name);
 class FakeLauncher : public PracticeLauncher {
 public:
     bool OpenPaper(const PaperHandOver& paper) override;
-    void UnloadPracticeWindow() override;
+    bool UnloadPracticeWindow() override;
     bool hasOpenPracticeWindow() const override { return open_; }
     void warmUp() override { ++warmUps; }
 
     // Called by an unload, as the real window's unload calls RefreshContents.
     std::function<void()> onUnload;
+    // The window's save failed and the pupil kept it open.
+    bool keepsWindow = false;
     QList<PaperHandOver> opened;
     int unloads = 0;
+    int keptWindows = 0;
     int warmUps = 0;
 
 private:

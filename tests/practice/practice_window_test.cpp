@@ -290,7 +290,7 @@ TEST(PracticeWindowTest, saveWritesTheAnswersAndSaysSo) {
     EXPECT_EQ(w->QSCount(), "3");
 }
 
-TEST(PracticeWindowTest, closeAnsweredNoLeavesEverythingAndYesUnloads) {
+TEST(PracticeWindowTest, closeAnsweredNoLeavesEverythingAndYesSavesAndUnloads) {
     PracticeFixture f;
     PracticeWindow* w = f.open(1, 1);
     ASSERT_NE(w, nullptr);
@@ -307,17 +307,17 @@ TEST(PracticeWindowTest, closeAnsweredNoLeavesEverythingAndYesUnloads) {
     EXPECT_EQ(w->clockText(), "0:0:30");
     EXPECT_EQ(f.host().refreshCount, 0);
 
-    // Yes: the typed text is not saved, the page file goes, the main window refreshes.
+    // Yes: the typed text is saved, the page file goes, the main window refreshes.
     f.host().popUps().setNextAnswer(true);
     w->frame().controls().imgProgClose->clicked();
     EXPECT_FALSE(f.launcher().hasOpenPracticeWindow());
     EXPECT_EQ(f.host().refreshCount, 1);
     EXPECT_EQ(f.filesStartingWith("temppaper"), QStringList());
     EXPECT_EQ(recordLine(f.progressPath(ProgressFile::FirstAnswers, 1), 101),
-              "#101#>>>>>>>>>>>>>>>");
+              "#101#>walks>>>>>>>>>>>>>>");
 }
 
-TEST(PracticeWindowTest, openingAnotherPaperUnloadsWithoutSavingTheBoxes) {
+TEST(PracticeWindowTest, openingAnotherPaperSavesTheBoxesFirst) {
     PracticeFixture f;
     PracticeWindow* w = f.open(1, 1);
     ASSERT_NE(w, nullptr);
@@ -328,9 +328,9 @@ TEST(PracticeWindowTest, openingAnotherPaperUnloadsWithoutSavingTheBoxes) {
     EXPECT_EQ(f.host().refreshCount, 1);
     QTest::qWait(50); // the old window is deleted from the event loop
     EXPECT_EQ(f.filesStartingWith("temppaper"), QStringList({"temppaper10001.mht"}));
-    EXPECT_EQ(again->Frame(1)->FA()->text(), "");
+    EXPECT_EQ(again->Frame(1)->FA()->text(), "walks");
     EXPECT_EQ(recordLine(f.progressPath(ProgressFile::FirstAnswers, 1), 101),
-              "#101#>>>>>>>>>>>>>>>");
+              "#101#>walks>>>>>>>>>>>>>>");
 }
 
 TEST(PracticeWindowTest, clockReadsHoursMinutesSecondsWithoutLeadingZeros) {

@@ -1,8 +1,8 @@
 // The practice window and the pupil's files when something is wrong with
 // them: damaged records are read by key and mended without a later paper
 // losing its answers, junk beyond a paper's parts stays out of the answer
-// boxes, read-only and symbolically linked files, and a marking that holds
-// but cannot finish writing.
+// boxes, read-only and symbolically linked files, and the answers typed
+// since the last move, which are saved whenever the window goes.
 #include "data/file_calls.h"
 #include "data/file_change.h"
 #include "practice/answer_box.h"
@@ -159,6 +159,81 @@ TEST(ProgressSafetyTest, aSymbolicallyLinkedAnswersFileKeepsItsLinkAndItsTargetG
     EXPECT_EQ(recordLine(elsewhere, 101), "#101#>walks>>>>>>>>>>>>>>");
 }
 
+// Answers typed since the last move are saved however the window goes.
+TEST(ProgressSafetyTest, unloadingFromOutsideSavesTheTypedAnswers) {
+    PracticeFixture f;
+    PracticeWindow* w = f.open(1, 1);
+    ASSERT_NE(w, nullptr);
+    typeAnswer(w, 1, "walks");
+    const int asked = f.host().popUps().askedCount();
+    EXPECT_TRUE(f.launcher().UnloadPracticeWindow()); // erase, program closing
+    EXPECT_EQ(f.host().popUps().askedCount(), asked);
+    EXPECT_FALSE(f.launcher().hasOpenPracticeWindow());
+    EXPECT_EQ(recordLine(firstAnswers(f), 101), "#101#>walks>>>>>>>>>>>>>>");
+}
+
+TEST(ProgressSafetyTest, aMarkedTakeIsNotSavedWhenItGoes) {
+    PracticeFixture f;
+    f.storeRecord(ProgressFile::FirstResults, 1, 103, {QStringLiteral("\u00fb")});
+    f.setSummary(1, 3, SummaryRows::FST, "1");
+    f.setSummary(1, 3, SummaryRows::FSE, "0");
+    PracticeWindow* w = f.open(1, 3);
+    ASSERT_NE(w, nullptr);
+    const QMap<QString, QByteArray> before = folderSnapshot(f.folder().path());
+    EXPECT_TRUE(f.launcher().UnloadPracticeWindow());
+    QMap<QString, QByteArray> after = folderSnapshot(f.folder().path());
+    after.insert("temppaper10007.mht", before.value("temppaper10007.mht"));
+    EXPECT_EQ(after, before);
+}
+
+TEST(ProgressSafetyTest, aCloseWhoseSaveFailsIsToldAndKeepsTheWindowOpen) {
+    PracticeFixture f;
+    PracticeWindow* w = f.open(1, 1);
+    ASSERT_NE(w, nullptr);
+    setReadOnly(firstAnswers(f), true);
+    typeAnswer(w, 1, "walks");
+
+    f.host().popUps().setNextAnswers({true, true}); // "Confirm?", then the failure
+    w->ClosePaper();
+    EXPECT_TRUE(f.host().popUps().lastMessage().startsWith("Your answers could not be saved"))
+        << f.host().popUps().lastMessage().toStdString();
+    EXPECT_TRUE(f.launcher().hasOpenPracticeWindow());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(f.host().refreshCount, 0);
+
+    // Writable again, the same Close saves and goes.
+    setReadOnly(firstAnswers(f), false);
+    f.host().popUps().setNextAnswer(true);
+    w->ClosePaper();
+    EXPECT_FALSE(f.launcher().hasOpenPracticeWindow());
+    EXPECT_EQ(recordLine(firstAnswers(f), 101), "#101#>walks>>>>>>>>>>>>>>");
+}
+
+TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndNoKeepsTheWindow) {
+    PracticeFixture f;
+    PracticeWindow* w = f.open(1, 1);
+    ASSERT_NE(w, nullptr);
+    const QByteArray before = readBytes(firstAnswers(f));
+    setReadOnly(firstAnswers(f), true);
+    typeAnswer(w, 1, "walks");
+
+    f.host().popUps().setNextAnswer(false);
+    EXPECT_FALSE(f.launcher().OpenPaper(f.handOver(1, 2)));
+    EXPECT_EQ(f.host().popUps().lastTitle(), "Close Practice");
+    EXPECT_EQ(f.host().popUps().lastButtonCount(), 2);
+    EXPECT_TRUE(f.host().popUps().lastMessage().contains("first1Q4.txt is read-only"))
+        << f.host().popUps().lastMessage().toStdString();
+    EXPECT_EQ(f.launcher().practiceWindow(), w);
+    EXPECT_EQ(w->Frame(1)->FA()->text(), "walks");
+
+    // Yes closes it all the same: what could not be saved is not.
+    f.host().popUps().setNextAnswer(true);
+    EXPECT_TRUE(f.launcher().UnloadPracticeWindow());
+    EXPECT_FALSE(f.launcher().hasOpenPracticeWindow());
+    EXPECT_EQ(readBytes(firstAnswers(f)), before);
+    setReadOnly(firstAnswers(f), false);
+}
+
 // A disk that fills up after the marking's commit point: the marking holds,
 // the window shows it and says a file is still to be written, and the next
 // reading of the files finishes it, with one trend entry.
@@ -182,7 +257,7 @@ TEST(ProgressSafetyTest, aMarkingThatHoldsButCannotFinishIsShownToldAndFinishedL
                                 "written yet (No space left on device)."))
         << told.toStdString();
 
-    f.launcher().UnloadPracticeWindow();
+    EXPECT_TRUE(f.launcher().UnloadPracticeWindow());
     const SummaryRows summary = f.summary(1); // reading finishes the change
     EXPECT_EQ(summary.value(SummaryRows::FST, 3), "1");
     EXPECT_EQ(fileLines(f.progressPath(ProgressFile::Trend, 1)).size(), 1);
