@@ -1,5 +1,6 @@
 #include "contents_fixture.h"
 #include "main_window/home_page.h"
+#include "main_window/second_copy.h"
 #include "ui_frame/picture_box.h"
 
 #include <QDateTime>
@@ -206,6 +207,21 @@ TEST_F(StartUpTest, progressFilesLostAtStartAreMadeAgainAndTheScoresWorkedOutFro
     const SummaryRows summary = store().ReadSummary(1, 10);
     EXPECT_EQ(summary.value(SummaryRows::FST, 2), "1");
     EXPECT_EQ(summary.value(SummaryRows::FSE, 1), "");
+}
+
+TEST_F(StartUpTest, aSecondCopySaysTheProgramIsRunningAndWritesNothing) {
+    start();
+    const auto before = progressBytes();
+    QString response;
+    PopUpChannel popUps(
+        SkinContext{std::make_shared<PictureSource>(home_.folder().graphicsFolder())}, response);
+    popUps.setNextAnswer(true);
+    TellAlreadyRunning(popUps);
+    EXPECT_EQ(popUps.lastTitle(), "Orvanta");
+    EXPECT_EQ(popUps.lastMessage(),
+              "The program is already running. Please go on in the window that is open.");
+    EXPECT_EQ(popUps.lastButtonCount(), 1);
+    EXPECT_EQ(progressBytes(), before);
 }
 
 TEST_F(StartUpTest, theLauncherWarmsUpOnceTheWindowIsShown) {
