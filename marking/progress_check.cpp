@@ -50,16 +50,18 @@ bool anyText(const QStringList& fields) {
     return false;
 }
 
-// "a", "a and b", "a, b and c", "a, b, c and 2 more".
-QString listText(const QStringList& items) {
-    constexpr int kShown = 3;
-    if (items.size() <= 1)
-        return items.value(0);
-    if (items.size() <= kShown)
-        return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-               items.last();
-    return items.mid(0, kShown).join(QStringLiteral(", ")) +
-           QStringLiteral(" and %1 more").arg(items.size() - kShown);
+// A notice longer than this does not fit the pop-up beside its icon.
+constexpr qsizetype kNoticeLength = 140;
+
+// `sentence` with its "%1" the papers: by name when one or two fit the
+// pop-up, else by their number ("5 papers").
+QString withPapers(const QString& sentence, const QStringList& papers) {
+    if (papers.size() <= 2) {
+        const QString named = sentence.arg(papers.join(QStringLiteral(" and ")));
+        if (named.size() <= kNoticeLength)
+            return named;
+    }
+    return sentence.arg(QStringLiteral("%1 papers").arg(papers.size()));
 }
 
 class SubjectChecker {
@@ -77,7 +79,7 @@ public:
         } catch (const RecordFileError& e) {
             tell({}, QStringLiteral("Your last change could not be finished (%1: %2), so your "
                                     "results cannot be shown yet.")
-                         .arg(QFileInfo(e.file()).fileName(), e.detail()));
+                         .arg(QFileInfo(e.file()).fileName(), local(e.detail())));
             result_.summaryReadable = false;
             return result_;
         }
@@ -104,6 +106,11 @@ public:
 
 private:
     CheckedFile& file(ProgressFile kind) { return files_[static_cast<int>(kind)]; }
+
+    // The pupil knows the files by name: the folder is left out.
+    QString local(QString text) const {
+        return text.replace(store_.folder().path() + u'/', QString());
+    }
 
     void tell(const QString& fileName, const QString& text, bool repaired = false) {
         result_.notices.append({fileName, text, repaired});
@@ -137,7 +144,7 @@ private:
                                      .arg(f.name, e.detail()));
                 else
                     tell(f.name, QStringLiteral("%1 cannot be read (%2). It was left as it is.")
-                                     .arg(f.name, e.detail()));
+                                     .arg(f.name, local(e.detail())));
                 return f;
             }
         }
@@ -350,58 +357,73 @@ private:
         std::sort(keys.begin(), keys.end());
         if (keys.isEmpty())
             return r.outOfOrder ? QStringLiteral(" (its records stood out of order)") : QString();
-        return QStringLiteral(" at %1").arg(listText(captions(keys)));
+        return withPapers(QStringLiteral(" at %1"), captions(keys));
     }
 
     void describeRepairs() {
         QHash<int, QStringList> extra;
-        auto add = [&](ProgressFile kind, const QStringList& papers, const QString& text) {
+        auto add = [&](ProgressFile kind, const QStringList& papers, const QString& one,
+                       const QString& many) {
             if (!papers.isEmpty())
-                extra[static_cast<int>(kind)] << text.arg(listText(papers));
+                extra[static_cast<int>(kind)] << withPapers(
+                    (papers.size() == 1 ? one : many).arg(file(kind).name, QStringLiteral("%1")),
+                    papers);
         };
         add(ProgressFile::Summary, recomputedFirst_,
-            QStringLiteral("The scores of %1 were worked out again from your results."));
+            QStringLiteral("%1 had lost the score of %2. It has been worked out again."),
+            QStringLiteral("%1 had lost the scores of %2. They have been worked out again."));
         add(ProgressFile::Summary, recomputedSecond_,
-            QStringLiteral("The second scores of %1 were worked out again from your results."));
+            QStringLiteral("%1 had lost the second score of %2. It has been worked out again."),
+            QStringLiteral("%1 had lost the second scores of %2. They have been worked out "
+                           "again."));
         add(ProgressFile::Summary, strays_,
-            strays_.size() == 1
-                ? QStringLiteral("A score for %1, which was never marked, was cleared.")
-                : QStringLiteral("Scores for %1, which were never marked, were cleared."));
-        add(ProgressFile::FirstResults, rejudgedFirst_,
-            QStringLiteral("The ticks and crosses of %1 were worked out again from your answers."));
-        add(ProgressFile::SecondResults, rejudgedSecond_,
-            QStringLiteral("The ticks and crosses of %1 were worked out again from your answers."));
+            QStringLiteral("%1 showed a score for %2, which was never marked. It was cleared."),
+            QStringLiteral("%1 showed scores for %2, which were never marked. They were cleared."));
+        for (ProgressFile results : {ProgressFile::FirstResults, ProgressFile::SecondResults}) {
+            add(results, results == ProgressFile::FirstResults ? rejudgedFirst_ : rejudgedSecond_,
+                QStringLiteral("%1 had lost the ticks and crosses of %2. They were worked out "
+                               "again from your answers."),
+                QStringLiteral("%1 had lost the ticks and crosses of %2. They were worked out "
+                               "again from your answers."));
+        }
 
         for (const CheckedFile& f : files_) {
             if (!f.readable || !f.needsWriting())
                 continue;
-            QString text;
-            if (f.missing) {
-                text = QStringLiteral("%1 was missing and has been made again.").arg(f.name);
-            } else if (f.findings.needsRewrite()) {
-                text = QStringLiteral("%1 was damaged%2 and has been mended.")
-                           .arg(f.name, findingsText(f));
-            } else {
-                text = QStringLiteral("%1 has been mended.").arg(f.name);
+            QStringList texts;
+            if (f.missing)
+                texts << QStringLiteral("%1 was missing and has been made again.").arg(f.name);
+            else if (f.findings.needsRewrite())
+                texts << QStringLiteral("%1 was damaged%2 and has been mended.")
+                             .arg(f.name, findingsText(f));
+            texts << extra.value(static_cast<int>(f.kind));
+            if (f.needsCopy()) {
+                const QString copy = QStringLiteral("The file as it was is kept as %1.")
+                                         .arg(QFileInfo(DamagedCopyPath(f.path)).fileName());
+                auto fits = [&](const QString& text) {
+                    return text.size() + copy.size() < kNoticeLength;
+                };
+                if (!texts.isEmpty() && fits(texts.first()))
+                    texts.first() += u' ' + copy;
+                else if (!texts.isEmpty() && fits(texts.last()))
+                    texts.last() += u' ' + copy;
+                else
+                    texts << f.name + QStringLiteral(" has been mended. ") + copy;
             }
-            for (const QString& sentence : extra.value(static_cast<int>(f.kind)))
-                text += u' ' + sentence;
-            if (f.needsCopy())
-                text += QStringLiteral(" The file as it was is kept as %1.")
-                            .arg(QFileInfo(DamagedCopyPath(f.path)).fileName());
-            tell(f.name, text, true);
+            for (const QString& text : texts)
+                tell(f.name, text, true);
         }
         auto lost = [&](const QStringList& papers, ProgressFile answers, ProgressFile results) {
             if (papers.isEmpty())
                 return;
             const bool one = papers.size() == 1;
-            tell(file(results).name,
-                 QStringLiteral("%1 %2 marked, but %3 and %4 hold neither answers nor ticks for "
-                                "%5.")
-                     .arg(listText(papers), one ? QStringLiteral("is") : QStringLiteral("are"),
-                          file(answers).name, file(results).name,
-                          one ? QStringLiteral("it. Its score stays")
-                              : QStringLiteral("them. Their scores stay")));
+            const QString sentence =
+                QStringLiteral("%1 ") + (one ? QStringLiteral("is") : QStringLiteral("are")) +
+                QStringLiteral(" marked, but ") + file(answers).name + QStringLiteral(" and ") +
+                file(results).name + QStringLiteral(" hold neither answers nor ticks for ") +
+                (one ? QStringLiteral("it. Its score stays.")
+                     : QStringLiteral("them. Their scores stay."));
+            tell(file(results).name, withPapers(sentence, papers));
         };
         lost(lostFirst_, ProgressFile::FirstAnswers, ProgressFile::FirstResults);
         lost(lostSecond_, ProgressFile::SecondAnswers, ProgressFile::SecondResults);
@@ -448,15 +470,21 @@ private:
             }
             store_.commit(change);
         } catch (const RecordFileError& e) {
+            // One notice a file: nothing was mended.
             result_.written = false;
-            for (ProgressNotice& notice : result_.notices) {
+            QStringList files;
+            QList<ProgressNotice> kept;
+            for (const ProgressNotice& notice : result_.notices) {
                 if (!notice.repaired)
-                    continue;
-                notice.repaired = false;
-                notice.text = QStringLiteral("%1 needs mending, but it could not be written (%2). "
-                                             "It was left as it is.")
-                                  .arg(notice.file, e.detail());
+                    kept << notice;
+                else if (!files.contains(notice.file))
+                    files << notice.file;
             }
+            result_.notices = kept;
+            for (const QString& name : files)
+                tell(name, QStringLiteral("%1 needs mending, but it could not be written (%2). It "
+                                          "was left as it is.")
+                               .arg(name, local(e.detail())));
         }
     }
 
