@@ -515,10 +515,27 @@ bool PracticeWindow::SaveAnswerRecord() {
         tellPupil(QStringLiteral("Orvanta"),
                   QStringLiteral("Your answers could not be saved (%1). They are kept while "
                                  "this paper is open.")
-                      .arg(e.reason() == RecordFileError::Reason::Unstorable
-                               ? QStringLiteral("an answer holds a sign that cannot be stored")
-                               : QStringLiteral("the file cannot be written")));
+                      .arg(session_.saveFailureText(e)));
         return false;
+    }
+}
+
+bool PracticeWindow::SaveBeforeUnload() {
+    if (unloaded_ || status_ != QLatin1String("0"))
+        return true;
+    StoreCurrentAnswers();
+    if (!session_.answersUnsaved())
+        return true;
+    try {
+        session_.saveAnswers();
+        return true;
+    } catch (const RecordFileError& e) {
+        return host_.popUps().ask(
+            QStringLiteral("Close Practice"),
+            QStringLiteral("Your latest answers could not be saved (%1). Close the paper all the "
+                           "same and lose them?")
+                .arg(session_.saveFailureText(e)),
+            2, this);
     }
 }
 
@@ -716,8 +733,9 @@ void PracticeWindow::markUnmarkedTake() {
     MarkingMoment moment;
     if (take() == Take::First)
         moment = {MarkingDateText(services_.calendar->now().date()), clockText()};
+    ChangeResult stored;
     try {
-        session_.storeMarking(marking, moment);
+        stored = session_.storeMarking(marking, moment);
     } catch (const MarkingError& e) {
         tellPupil(title, session_.pupilMessage(e));
         return;
@@ -732,13 +750,25 @@ void PracticeWindow::markUnmarkedTake() {
     }
     status_ = QStringLiteral("1");
     EnterMarkedState();
+    // The marking holds: the screen shows it, and the pupil learns that a
+    // file is still to be written.
+    if (stored.state == ChangeResult::State::Committed)
+        tellPupil(title, session_.unfinishedMessage(stored));
 }
 
 void PracticeWindow::ClosePaper() {
     if (unloaded_)
         return;
-    if (host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
-        emit closeConfirmed();
+    if (!host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+        return;
+    // The pupil confirmed closing, not throwing away what they typed: it is
+    // saved first, and a save that fails (and is told) keeps the window open.
+    if (status_ == QLatin1String("0")) {
+        StoreCurrentAnswers();
+        if (session_.answersUnsaved() && !SaveAnswerRecord())
+            return;
+    }
+    emit closeConfirmed();
 }
 
 void PracticeWindow::Unload() {

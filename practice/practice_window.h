@@ -125,6 +125,12 @@ public:
     // file. On failure the pupil is told, the answers stay in memory, and
     // false is returned.
     bool SaveAnswerRecord();
+    // Before an unload from outside (another paper opened, the results
+    // erased, the program closing): while the take is not marked, the
+    // answers typed since the last save are stored and saved. When that save
+    // fails the pupil is told why and asked whether to close the paper all
+    // the same; false when they keep it open (nothing is unloaded then).
+    bool SaveBeforeUnload();
     // Stores, saves and shows question `target`; ignored outside 1..Q. With
     // `focusFirstAnswer` (Back and Next) the caret goes into FA1.
     void GoToQuestion(int target, bool focusFirstAnswer = false);
@@ -164,6 +170,10 @@ public slots:
     // window stays as it was, unmarked, so that Mark can be tried again.
     void MarkPaper();
     void PrintQuestion();
+    // Close: asks "Confirm?"; once confirmed, the answers typed since the
+    // last save are saved (while the take is not marked) and the window is
+    // to be unloaded (closeConfirmed). A save that fails is told and the
+    // window stays open.
     void ClosePaper();
 
 signals:
