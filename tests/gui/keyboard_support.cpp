@@ -1,0 +1,199 @@
+#include "keyboard_support.h"
+
+#include "data/resource_install.h"
+#include "tests/practice/practice_test_support.h"
+#include "ui_frame/pop_up.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace orvanta::test {
+
+namespace {
+
+// The pointer stays away from every control: hover pictures play no part.
+const QPoint kAway(-1000, -1000);
+
+} // namespace
+
+KeyboardPopUps::KeyboardPopUps() {
+    poll_.setInterval(20);
+    connect(&poll_, &QTimer::timeout, this, &KeyboardPopUps::answerShownPopUp);
+    poll_.start();
+}
+
+void KeyboardPopUps::expect(const QString& title, QList<int> keys) {
+    expected_.append({title, std::move(keys)});
+}
+
+void KeyboardPopUps::answerShownPopUp() {
+    auto* popUp = qobject_cast<frmPopUp*>(QApplication::activeModalWidget());
+    if (!popUp || !popUp->isVisible())
+        return;
+    // Answered once: the keys close it before the next poll.
+    poll_.stop();
+    KeyboardProgram::makeActive(popUp);
+    messages_ << popUp->lblMessage()->text();
+    if (expected_.isEmpty()) {
+        ADD_FAILURE() << "unexpected pop-up: " << popUp->lblTitle()->text().toStdString() << ": "
+                      << popUp->lblMessage()->text().toStdString();
+        KeyboardProgram::press(Qt::Key_Escape);
+    } else {
+        const Expected next = expected_.takeFirst();
+        EXPECT_EQ(popUp->lblTitle()->text(), next.title);
+        // The keys go to the pop-up's focused button, which Tab and the
+        // arrows move, whether or not the display gave the pop-up the focus.
+        for (int key : next.keys) {
+            QWidget* focused = popUp->focusWidget() ? popUp->focusWidget() : popUp;
+            QTest::keyClick(focused, static_cast<Qt::Key>(key));
+        }
+    }
+    poll_.start();
+}
+
+KeyboardProgram::KeyboardProgram()
+    : savedHome_(qgetenv("ORVANTA_HOME"))
+    , calendar_(std::make_shared<ManualClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 30)))) {
+    static const bool registered = RegisterResourceBundle(QCoreApplication::applicationDirPath() +
+                                                          QStringLiteral("/orvanta.rcc"));
+    if (!registered)
+        throw std::runtime_error("build/bin/orvanta.rcc is missing");
+    qputenv("ORVANTA_HOME", home_.path().toLocal8Bit());
+}
+
+KeyboardProgram::~KeyboardProgram() {
+    // The launcher goes first, taking its window and browser profile.
+    launcher_.reset();
+    contents_.reset();
+    if (savedHome_.isNull())
+        qunsetenv("ORVANTA_HOME");
+    else
+        qputenv("ORVANTA_HOME", savedHome_);
+}
+
+ResourceLibrary KeyboardProgram::library() const {
+    return ResourceLibrary(ResourceLibrary::bundledRoot());
+}
+
+AppFolder KeyboardProgram::folder() const {
+    return AppFolder(home_.path());
+}
+
+void KeyboardProgram::start() {
+    contents_ = std::make_unique<Contents>(library(), AppFolder::fromEnvironment(), nullptr,
+                                           [] { return kAway; });
+    PracticeServices services;
+    services.monotonic = clock_;
+    services.calendar = calendar_;
+    services.invalidOperation = [](QWidget*) {};
+    services.placeCursor = [](QPoint) {};
+    services.leftButtonHeld = [] { return false; };
+    services.choosePrinter = [](QPrinter&, QWidget*) { return false; };
+    services.markingBarMs = 0;
+    launcher_ =
+        std::make_unique<PracticeWindows>(contents_->practiceEnvironment(), *contents_, services);
+    contents_->setPracticeLauncher(launcher_.get());
+    store_ = std::make_unique<ProgressStore>(library(), folder(), contents_->lblCOD);
+    contents_->show();
+    EXPECT_TRUE(makeActive(contents_.get()));
+    // An activated window gives the focus to its own focus widget, which is
+    // the window itself at start; without a window manager that can lag.
+    if (!QApplication::focusWidget())
+        contents_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+QWidget* KeyboardProgram::keyTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    return QApplication::focusWidget();
+}
+
+void KeyboardProgram::press(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = keyTarget();
+    if (!target) {
+        ADD_FAILURE() << "no widget has the keyboard focus for key " << key;
+        return;
+    }
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+void KeyboardProgram::type(const QString& text) {
+    QWidget* target = keyTarget();
+    if (!target) {
+        ADD_FAILURE() << "no widget has the keyboard focus to type " << text.toStdString();
+        return;
+    }
+    QTest::keyClicks(target, text);
+}
+
+bool KeyboardProgram::tabTo(const QWidget* target, int limit) {
+    QStringList visited;
+    for (int k = 0; k < limit && keyTarget() != target; ++k) {
+        const QWidget* at = keyTarget();
+        visited << (at ? at->objectName() + u'/' + QLatin1String(at->metaObject()->className())
+                       : QStringLiteral("(none)"));
+        press(Qt::Key_Tab);
+    }
+    if (keyTarget() == target)
+        return true;
+    ADD_FAILURE() << "Tab never reached " << target->objectName().toStdString()
+                  << "; it went through " << visited.mid(0, 30).join(u' ').toStdString();
+    return false;
+}
+
+bool KeyboardProgram::makeActive(QWidget* window) {
+    if (QApplication::activeWindow() == window)
+        return true;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window, kPageTimeoutMs);
+}
+
+PracticeWindow* KeyboardProgram::openPaperByKey(int key) {
+    std::unique_ptr<QSignalSpy> firstPage;
+    const auto opened = QObject::connect(
+        launcher_.get(), &PracticeWindows::practiceWindowOpened, [&](PracticeWindow* w) {
+            firstPage = std::make_unique<QSignalSpy>(w, &PracticeWindow::pageLoaded);
+        });
+    press(key);
+    QObject::disconnect(opened);
+    if (!firstPage || (firstPage->isEmpty() && !firstPage->wait(kPageTimeoutMs)))
+        return nullptr;
+    if (!firstPage->first().first().toBool())
+        return nullptr;
+    PracticeWindow* w = launcher_->practiceWindow();
+    w->tick(kAway);
+    return makeActive(w) ? w : nullptr;
+}
+
+bool KeyboardProgram::pageLoadsAfterKey(PracticeWindow* window, int key,
+                                        Qt::KeyboardModifiers modifiers) {
+    return pageLoadsAfter(window, [&] { press(key, modifiers); });
+}
+
+bool KeyboardProgram::waitUntilClosed(PracticeWindow* window) {
+    QPointer<PracticeWindow> alive(window);
+    if (!QTest::qWaitFor([&] { return alive.isNull(); }, kPageTimeoutMs))
+        return false;
+    return makeActive(contents_.get());
+}
+
+QByteArray KeyboardProgram::templateBytes(ProgressFile which, int subject) const {
+    return readBytes(library().pathOf(ProgressTemplateResource(subject, which)));
+}
+
+QByteArray paperRecord(int paperNumber, const QStringList& values) {
+    QByteArray line = '#' + QByteArray::number(paperNumber) + '#';
+    for (const QString& value : values)
+        line += '>' + value.toLatin1();
+    return line;
+}
+
+} // namespace orvanta::test

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "data/course_content.h"
+#include "data/progress_store.h"
+#include "main_window/contents.h"
+#include "marking/clock.h"
+#include "practice/practice_launcher.h"
+#include "practice/practice_window.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+// The whole program on the bundled course in a temporary ORVANTA_HOME, under
+// Xvfb, driven from the keyboard: key presses go to the widget that has the
+// focus, as a pupil's keyboard would send them, and the pop-ups are answered
+// by key presses too. Only what a window manager would do is done by hand:
+// a window that opens is made the active one.
+namespace orvanta::test {
+
+// Answers the program's pop-ups by keys, in order: each expected pop-up
+// names its title and the keys pressed on its focused button. A pop-up that
+// was not expected fails the test and is closed with Escape.
+class KeyboardPopUps : public QObject {
+    Q_OBJECT
+public:
+    KeyboardPopUps();
+    void expect(const QString& title, QList<int> keys);
+    // The messages of the pop-ups answered so far.
+    const QStringList& messages() const { return messages_; }
+    bool allAnswered() const { return expected_.isEmpty(); }
+
+private:
+    void answerShownPopUp();
+
+    struct Expected {
+        QString title;
+        QList<int> keys;
+    };
+    QList<Expected> expected_;
+    QStringList messages_;
+    QTimer poll_;
+};
+
+class KeyboardProgram {
+public:
+    KeyboardProgram();
+    ~KeyboardProgram();
+
+    // Starts the program as main() does, with the clocks, the marking bar
+    // and the print dialogs under the test's control, and shows the main
+    // window, active.
+    void start();
+
+    Contents& contents() { return *contents_; }
+    PracticeWindows& launcher() { return *launcher_; }
+    KeyboardPopUps& popUps() { return popUps_; }
+    ResourceLibrary library() const;
+    AppFolder folder() const;
+
+    // --- The keyboard -----------------------------------------------------
+
+    // The widget keys go to: the focused widget of an open drop-down list,
+    // else the application's focus widget.
+    static QWidget* keyTarget();
+    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void type(const QString& text);
+    // Presses Tab until `target` has the focus; false when it never does
+    // (after `limit` presses).
+    static bool tabTo(const QWidget* target, int limit = 80);
+    // What a window manager does for a window that opens: activates it.
+    static bool makeActive(QWidget* window);
+
+    // Presses `key` on the focused paper button of the main window and
+    // returns the practice window it opens, active, once its first page has
+    // loaded; null when none did.
+    PracticeWindow* openPaperByKey(int key);
+    // Presses the key and waits for the practice window's next page.
+    static bool pageLoadsAfterKey(PracticeWindow* window, int key,
+                                  Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Waits until the practice window is gone, then activates the main window.
+    bool waitUntilClosed(PracticeWindow* window);
+
+    // --- The files --------------------------------------------------------
+
+    QString file(ProgressFile which, int subject) const { return store_->path(which, subject); }
+    QByteArray templateBytes(ProgressFile which, int subject) const;
+    const ProgressStore& store() const { return *store_; }
+
+private:
+    QTemporaryDir home_;
+    QByteArray savedHome_;
+    std::shared_ptr<ManualMonotonicClock> clock_ = std::make_shared<ManualMonotonicClock>();
+    std::shared_ptr<ManualClock> calendar_;
+    KeyboardPopUps popUps_;
+    std::unique_ptr<Contents> contents_;
+    std::unique_ptr<PracticeWindows> launcher_;
+    std::unique_ptr<ProgressStore> store_;
+};
+
+// A record of the paper as the progress files hold it: "#number#>v1>v2...".
+QByteArray paperRecord(int paperNumber, const QStringList& values);
+
+} // namespace orvanta::test
