@@ -1,9 +1,12 @@
 #include "web_link.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace orvanta {
 
@@ -44,9 +47,58 @@ bool xdgBrowserFound() {
     }
     return false;
 }
+
+// xdg-open returns as soon as it has handed the page to a browser (a few
+// seconds cover a cold start); where it runs the browser itself in the
+// foreground it is still running when the wait ends.
+constexpr std::chrono::milliseconds kXdgOpenWait{3000};
+
+bool xdgOpen(const QUrl& url) {
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return !xdgOpen.isEmpty() && RunUrlOpener(xdgOpen, url, kXdgOpenWait);
+}
 #endif
 
 } // namespace
+
+bool RunUrlOpener(const QString& opener, const QUrl& url, std::chrono::milliseconds wait) {
+    // Not owned by anyone: an opener still running when the wait ends keeps
+    // the browser it started, which must outlive this call and the program.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+
+    enum class Outcome { Running, Opened, Failed } outcome = Outcome::Running;
+    QEventLoop loop;
+    QObject::connect(process, &QProcess::finished, &loop,
+                     [&](int exitCode, QProcess::ExitStatus status) {
+                         const bool opened = status == QProcess::NormalExit && exitCode == 0;
+                         outcome = opened ? Outcome::Opened : Outcome::Failed;
+                         loop.quit();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return; // a crash is reported by finished() as well
+        outcome = Outcome::Failed;
+        loop.quit();
+    });
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
+
+    process->start(opener, {url.toString(QUrl::FullyEncoded)});
+    if (outcome == Outcome::Running) {
+        // Clicks are not taken meanwhile; the cursor says so.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    process->disconnect(&loop);
+
+    if (process->state() == QProcess::NotRunning)
+        delete process;
+    else
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return outcome != Outcome::Failed;
+}
 
 QUrl MakerHomePageUrl() {
     return QUrl(QStringLiteral("https://") + QLatin1String(kMakerSiteText) +
@@ -61,7 +113,11 @@ WebLinkShell WebLinkShell::system() {
     // Windows and macOS always have a handler for web links.
     shell.browserFound = [] { return true; };
 #endif
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    shell.openUrl = xdgOpen;
+#else
     shell.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+#endif
     shell.warn = [](QWidget* owner, const QString& text, const QString& title) {
         QMessageBox::warning(owner, title, text);
     };

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 
 class QWidget;
@@ -24,10 +25,18 @@ struct WebLinkShell {
     // The system message box with a warning icon.
     std::function<void(QWidget* owner, const QString& text, const QString& title)> warn;
 
-    // The desktop's own: xdg-open and the default browser it names (on
-    // Linux), QDesktopServices::openUrl, QMessageBox::warning.
+    // The desktop's own: on Linux xdg-open, whose exit status says whether
+    // the page was handed over (QDesktopServices::openUrl only starts it);
+    // QDesktopServices::openUrl elsewhere; QMessageBox::warning.
     static WebLinkShell system();
 };
+
+// Runs `opener` on `url` and waits up to `wait` for its exit status, keeping
+// the windows painted but taking no input meanwhile. True when it exits with
+// status 0, or is still running when the wait ends (an opener that runs the
+// browser in the foreground; it is left to run on); false when it cannot be
+// started, crashes or exits with any other status.
+bool RunUrlOpener(const QString& opener, const QUrl& url, std::chrono::milliseconds wait);
 
 // Opens the maker's page in the pupil's browser. When no browser is found:
 // warning "Could not find associated Browser" / "Browser Not Found"; when the

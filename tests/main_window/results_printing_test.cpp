@@ -100,8 +100,9 @@ protected:
 TEST_P(PdfFolderTest, theDialogProposesAFolderThatExists) {
     const bool withDocuments = GetParam();
     const QString documents = home_.path() + "/Documents";
-    if (withDocuments)
+    if (withDocuments) {
         ASSERT_TRUE(QDir().mkpath(documents));
+    }
     FixtureHome course;
     const QString suggested = ResultsPrinter::suggestedPdfPath(course.subject());
     const QFileInfo file(suggested);
