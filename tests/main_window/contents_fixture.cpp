@@ -84,7 +84,7 @@ void FakeLauncher::UnloadPracticeWindow() {
 
 WebLinkShell FakeWebShell::shell() {
     return WebLinkShell{[this] { return browserFound; },
-                        [this](const QUrl& url) {
+                        [this](const QUrl& url, const std::function<void()>&) {
                             openedUrls.append(url);
                             return opens;
                         },

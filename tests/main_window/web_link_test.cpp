@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -63,16 +64,33 @@ struct OpenerRow {
     const char* name;
     const char* script; // null: no such program
     bool opened;
+    bool failsLater;
 };
 
+// The slow rows outlast the 200 ms wait below: they report when they end.
 const OpenerRow kOpenerRows[] = {
-    {"exits_with_status_0", "printf '%s' \"$1\" > '$LOG'; exit 0", true},
-    {"exits_with_status_4", "printf '%s' \"$1\" > '$LOG'; exit 4", false},
-    {"exits_with_status_1", "exit 1", false},
-    {"is_killed", "kill -KILL $$", false},
-    {"keeps_running_with_the_browser", "printf '%s' \"$1\" > '$LOG'; exec /bin/sleep 3", true},
-    {"is_missing", nullptr, false},
+    {"exits_with_status_0", "printf '%s' \"$1\" > '$LOG'; exit 0", true, false},
+    {"exits_with_status_4", "printf '%s' \"$1\" > '$LOG'; exit 4", false, false},
+    {"exits_with_status_1", "exit 1", false, false},
+    {"is_killed", "kill -KILL $$", false, false},
+    {"runs_the_browser_in_the_foreground",
+     "printf '%s' \"$1\" > '$LOG'; /bin/sleep 1; : > '$LOG.end'; exit 0", true, false},
+    {"is_slow_to_fail", "printf '%s' \"$1\" > '$LOG'; /bin/sleep 1; : > '$LOG.end'; exit 4", true,
+     true},
+    {"is_missing", nullptr, false, false},
 };
+
+// Runs the event loop until a slow opener has ended (it touches "$LOG.end"
+// last) and its late report, if any, has come.
+void waitForTheEnd(const FakeDesktop& desktop, const int& lateFailures, bool failsLater) {
+    const QString end = desktop.logPath() + QStringLiteral(".end");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(end); }, 20000));
+    if (failsLater) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return lateFailures > 0; }, 20000));
+    } else {
+        QTest::qWait(300);
+    }
+}
 
 TEST(WebLinkTest, theOpenersExitStatusSaysWhetherThePageWasOpened) {
     const QUrl url = MakerHomePageUrl();
@@ -83,10 +101,14 @@ TEST(WebLinkTest, theOpenersExitStatusSaysWhetherThePageWasOpened) {
                                                                QString::fromLatin1(row.script))
                                           : desktop.logPath() + QStringLiteral(".missing");
 
-        EXPECT_EQ(RunUrlOpener(opener, url, 200ms), row.opened);
+        int lateFailures = 0;
+        EXPECT_EQ(RunUrlOpener(opener, url, 200ms, [&] { ++lateFailures; }), row.opened);
         if (row.opened) {
             EXPECT_EQ(desktop.log(), "https://www.orvanta.example/eduprog.html");
         }
+        if (row.opened && QString::fromLatin1(row.script).contains(QStringLiteral(".end")))
+            waitForTheEnd(desktop, lateFailures, row.failsLater);
+        EXPECT_EQ(lateFailures, row.failsLater ? 1 : 0);
     }
 }
 
@@ -102,12 +124,16 @@ TEST(WebLinkTest, theDesktopsLinkWarnsWhenXdgOpenFails) {
         {"opener_fails", "exit 4", true, "URL Failed: Web Page not Opened"},
         {"no_browser", "exit 0", false, "Browser Not Found: Could not find associated Browser"},
         {"no_opener", nullptr, true, "Browser Not Found: Could not find associated Browser"},
+        {"only_sensible_browser", "exit 3", false,
+         "Browser Not Found: Could not find associated Browser"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeDesktop desktop;
         if (row.xdgOpen)
             desktop.addCommand(QStringLiteral("xdg-open"), QString::fromLatin1(row.xdgOpen));
+        // Debian's dispatcher, present with or without a browser behind it.
+        desktop.addCommand(QStringLiteral("sensible-browser"), QStringLiteral("exit 1"));
         if (row.browserSet)
             qputenv("BROWSER", "fake-browser");
 
