@@ -58,8 +58,9 @@ int main(int argc, char** argv) {
 
     auto cursor = std::make_shared<QPoint>(-100, -100);
     Contents contents(library, folder, nullptr, [cursor] { return *cursor; });
-    contents.setWebLinkShell(WebLinkShell{[] { return true; }, [](const QUrl&) { return true; },
-                                          [](QWidget*, const QString&, const QString&) {}});
+    contents.setWebLinkShell(WebLinkShell{
+        [] { return true; }, [](const QUrl&, const std::function<void()>&) { return true; },
+        [](QWidget*, const QString&, const QString&) {}});
 
     // A few marked papers in the first subject's first topic.
     const ProgressStore store(library, folder, contents.lblCOD);

@@ -95,6 +95,8 @@ int main(int argc, char** argv) {
     typeAnswer(w, 2, QStringLiteral("are"));
     typeAnswer(w, 3, QStringLiteral("has > had"));
     shoot(w, QStringLiteral("02-typed-with-hint"));
+    typeAnswer(w, 4, QStringLiteral("carbon dioxide gas"));
+    shoot(w, QStringLiteral("02b-caret-past-the-box-width"));
     pageLoadsAfter(w, [&] { w->GoToQuestion(2, true); });
     typeAnswer(w, 1, QStringLiteral("2"));
     shoot(w, QStringLiteral("03-q2-single-letter-parts"));
