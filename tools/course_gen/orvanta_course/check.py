@@ -16,17 +16,17 @@ from fractions import Fraction
 from pathlib import Path
 
 from . import check_maths
+from .shape import ENGLISH, FIRST_PAPER, MATHEMATICS, PAPER_COUNT, PAPERS, SCIENCE, TOPIC_COUNT
 
 TYPE_LETTERS = set("QTLNFRXMG")
 
 # Subject number: name, question number ranges, question count, marks, type shares.
 SUBJECTS = {
-    1: ("English", [(10001, 10530)], 530, {1}, {"T": 671, "Q": 550, "M": 29, "L": 25}),
-    2: ("Mathematics", [(20001, 20999), (26001, 26120)], 1119, {1, 2, 3},
+    ENGLISH: ("English", [(10001, 10530)], 530, {1}, {"T": 671, "Q": 550, "M": 29, "L": 25}),
+    MATHEMATICS: ("Mathematics", [(20001, 20999), (26001, 26120)], 1119, {1, 2, 3},
         {"N": 778, "Q": 255, "F": 58, "T": 48, "R": 28, "X": 23, "M": 5}),
-    3: ("Science", [(16001, 16674)], 674, {1, 2}, {"Q": 510, "T": 434, "G": 104, "M": 11, "N": 11}),
+    SCIENCE: ("Science", [(16001, 16674)], 674, {1, 2}, {"Q": 510, "T": 434, "G": 104, "M": 11, "N": 11}),
 }
-TOPIC_COUNT, PAPER_COUNT = 7, 35
 MAX_PARTS_PER_PAPER, MAX_PARTS_PER_QUESTION = 80, 20
 FULL_PAPER_QUESTIONS = 10
 
@@ -90,7 +90,7 @@ def check_description(report, folder):
     values = dict(records)
     report.expect(values.get("COD") == ["Q4"], "30000: course code is not Q4")
     report.expect(bool(values.get("NME", [""])[0]), "30000: no course title")
-    for s, letter in zip((1, 2, 3), "ABC"):
+    for s, letter in zip((ENGLISH, MATHEMATICS, SCIENCE), "ABC"):
         name = SUBJECTS[s][0]
         report.expect(values.get("L%sH" % letter) == [name], "30000: subject %d is not %s" % (s, name))
         report.expect(values.get("TT%d" % s) == [str(TOPIC_COUNT)], "30000: TT%d is not %d" % (s, TOPIC_COUNT))
@@ -168,8 +168,8 @@ def check_subject(report, folder, s):
     name, ranges, count, marks, shares = SUBJECTS[s]
     base = 30000 + 10 * s
     papers = framed_records(report, folder / str(base + 2))
-    report.expect([k for k, _ in papers] == [str(101 + i) for i in range(PAPER_COUNT)],
-                  "%s: paper list does not hold papers 101 to %d in order" % (name, 100 + PAPER_COUNT))
+    report.expect([k for k, _ in papers] == [str(p) for p in PAPERS],
+                  "%s: paper list does not hold papers %d to %d in order" % (name, PAPERS[0], PAPERS[-1]))
     keys = question_table(report, folder / str(base + 3))
     types = question_table(report, folder / str(base + 4))
     mark_table = question_table(report, folder / str(base + 5))
@@ -202,11 +202,11 @@ def check_subject(report, folder, s):
             total += len(k)
         report.expect(0 < total <= MAX_PARTS_PER_PAPER, "%s paper %s: %d parts" % (name, paper, total))
         part_counts.append(total)
-    if s == 1:
-        first = dict(papers).get("101", [])
+    if s == ENGLISH:
+        first = dict(papers).get(str(FIRST_PAPER), [])
         report.expect(len(first) >= FULL_PAPER_QUESTIONS and first[0] == "10001",
-                      "English paper 101, the first paper a pupil meets, must be a full paper of at least %d "
-                      "questions starting with 10001" % FULL_PAPER_QUESTIONS)
+                      "English paper %d, the first paper a pupil meets, must be a full paper of at least %d "
+                      "questions starting with 10001" % (FIRST_PAPER, FULL_PAPER_QUESTIONS))
     check_shares(report, name, type_counts, shares)
     check_templates(report, folder, s, part_counts)
     report.notes.append("%s: %d questions, %d parts, types %s, parts per paper %d-%d" % (
@@ -232,7 +232,7 @@ def check_templates(report, folder, s, part_counts):
     crlf = "\r\n"
     summary = "..." + crlf + "".join("#%s#%s%s" % (k, ">" * p, crlf) for k in ("FSE", "SSE", "LTM", "CDD"))
     summary += "".join("#%s#%s%s" % (k, ">0" * p, crlf) for k in ("FST", "SST")) + "..."
-    per_paper = "..." + crlf + "".join("#%d#%s%s" % (101 + i, ">" * n, crlf) for i, n in enumerate(part_counts)) + "..."
+    per_paper = "..." + crlf + "".join("#%d#%s%s" % (FIRST_PAPER + i, ">" * n, crlf) for i, n in enumerate(part_counts)) + "..."
     base = 30100 + 10 * s
     report.expect((folder / str(base + 1)).read_bytes() == summary.encode("cp1252"), "%d: summary template" % (base + 1))
     for k in range(2, 6):
@@ -297,7 +297,7 @@ def check_pages(report, folder, s, listed, keys, types):
         if not report.expect(path.is_file(), "page %d missing" % q):
             continue
         page = page_text(report, q, path.read_bytes())
-        if page is None or s != 2:
+        if page is None or s != MATHEMATICS:
             continue
         answerable = [i for i, letter in enumerate(types[q]) if letter != "Q"]
         if types[q] == ["Q"]:
@@ -319,7 +319,7 @@ def check_pages(report, folder, s, listed, keys, types):
         for i, value in zip(answerable, expected):
             report.expect(check_maths.key_fits(value, keys[q][i], types[q][i]),
                           "page %d: key %r, the question works out to %s" % (q, keys[q][i], value))
-    if s == 2:
+    if s == MATHEMATICS:
         report.notes.append("Mathematics: %d of %d questions with typed answers worked out again from their wording, "
                             "and %d multiple-choice keys" % (recomputed, checked, chosen))
     return recomputed

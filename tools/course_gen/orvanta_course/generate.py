@@ -12,18 +12,17 @@ import argparse
 import os
 import random
 
-from . import english, maths, mhtml, page, records, science
+from . import english, maths, mhtml, page, records, science, shape
 from .model import Context
 
 TITLE = "Orvanta Primary Practice"
 CODE = "Q4"
-PAPERS_PER_SUBJECT = 35
 
 # Subject number, module, seed, the question numbers in paper order.
 SUBJECTS = [
-    (1, english, 1101, [range(10001, 10531)]),
-    (2, maths, 2202, [range(20001, 21000), range(26001, 26121)]),
-    (3, science, 3303, [range(16001, 16675)]),
+    (shape.ENGLISH, english, 1101, [range(10001, 10531)]),
+    (shape.MATHEMATICS, maths, 2202, [range(20001, 21000), range(26001, 26121)]),
+    (shape.SCIENCE, science, 3303, [range(16001, 16675)]),
 ]
 
 
@@ -45,7 +44,7 @@ def build_course():
     course = []
     for number, module, seed, ranges in SUBJECTS:
         papers = module.build_papers(Context(random.Random(seed)))
-        if len(papers) != PAPERS_PER_SUBJECT:
+        if len(papers) != shape.PAPER_COUNT:
             raise RuntimeError("%s has %d papers" % (module.SUBJECT, len(papers)))
         course.append((number, module, numbered(papers, ranges)))
     return course

@@ -1,5 +1,7 @@
 """Record files of the course: Windows-1252 text, CR LF, "#KEY#>field>field"."""
 
+from .shape import FIRST_PAPER
+
 CRLF = "\r\n"
 SEPARATOR = "-" * 31
 
@@ -32,7 +34,7 @@ def course_description(title, code, subjects):
 
 def paper_list(papers):
     """papers: list of question lists, paper 101 first."""
-    return framed(record(str(101 + i), [q.number for q in paper]) for i, paper in enumerate(papers))
+    return framed(record(str(FIRST_PAPER + i), [q.number for q in paper]) for i, paper in enumerate(papers))
 
 
 def question_table(questions, field_of):
@@ -48,7 +50,7 @@ def summary_template(paper_count):
 
 
 def per_paper_template(part_counts):
-    return framed(record(str(101 + i), [""] * n) for i, n in enumerate(part_counts))
+    return framed(record(str(FIRST_PAPER + i), [""] * n) for i, n in enumerate(part_counts))
 
 
 def trend_template():

@@ -27,12 +27,12 @@ import sys
 from pathlib import Path
 
 from . import names
+from .shape import ENGLISH, MATHEMATICS, SUBJECT_NAMES, is_mock
 
 FRAME_WORDS = 5
 # Limits of the second edition.
 FRAME_SHARE = 0.02
 PART_REPEAT_SHARE = 0.03
-SUBJECTS = {1: "English", 2: "Mathematics", 3: "Science"}
 
 _TITLES = r"(?:Mr|Mrs|Ms|Miss|Dr|Mr\.|Mrs\.|Ms\.|Dr\.)"
 _NAMES = set(getattr(names, "GIRLS", [])) | set(getattr(names, "BOYS", [])) | set(getattr(names, "OTHER_NAMES", [])) | set(
@@ -127,11 +127,6 @@ def read_page(folder, number):
     return Page(number, text, pictures)
 
 
-def is_mock(paper, papers):
-    """The last topic's five papers are the mock examinations."""
-    return paper > max(papers) - 5
-
-
 def repeated_questions(papers):
     """[(first number, repeating number)] of questions identical to an earlier one."""
     seen = {}
@@ -176,7 +171,7 @@ def mock_frame_clashes(papers):
     """[(paper, frame, count)] of frames used by more than one question of a mock paper."""
     clashes = []
     for paper in sorted(papers):
-        if is_mock(paper, papers):
+        if is_mock(paper):
             counts = collections.Counter(page.frame() for page in papers[paper])
             clashes += [(paper, f, c) for f, c in counts.items() if c > 1]
     return clashes
@@ -185,7 +180,7 @@ def mock_frame_clashes(papers):
 def report(folder, out=sys.stdout):
     """Prints the variety figures of every subject; returns the number of rule breaks."""
     breaks = 0
-    for s, name in SUBJECTS.items():
+    for s, name in SUBJECT_NAMES.items():
         try:
             papers = read_pages(folder, s)
         except FileNotFoundError:
@@ -202,14 +197,14 @@ def report(folder, out=sys.stdout):
             flag = "  TOO MANY" if count > limit else ""
             print("  frame %4d (%.1f %%) %s%s" % (count, 100.0 * count / questions, frame, flag), file=out)
             breaks += count > limit
-        if s != 2:
+        if s != MATHEMATICS:
             parts, total = repeated_parts(papers)
             share = len(parts) / total if total else 0
             flag = "  TOO MANY" if share > PART_REPEAT_SHARE else ""
             print("  lettered parts: %d, repeating an earlier one: %d (%.1f %%)%s" % (total, len(parts), 100 * share, flag),
                   file=out)
             breaks += share > PART_REPEAT_SHARE
-        if s == 1:
+        if s == ENGLISH:
             pframes = part_frames(papers)
             total = sum(pframes.values())
             for frame, count in pframes.most_common(5):

@@ -16,7 +16,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
 
-from orvanta_course import generate, mhtml, variety  # noqa: E402
+from orvanta_course import generate, mhtml, shape, variety  # noqa: E402
 from orvanta_course import page as page_html  # noqa: E402
 from orvanta_course.english import cloze, reading  # noqa: E402
 from orvanta_course.english import grammar_bank as grammar  # noqa: E402
@@ -26,8 +26,7 @@ from orvanta_course.model import Context, Exhausted  # noqa: E402
 
 from .test_course_gen import CourseFolder  # noqa: E402
 
-ENGLISH = 1
-MOCK_PAPERS = range(131, 136)
+ENGLISH = shape.ENGLISH
 
 
 class Course:
@@ -42,7 +41,7 @@ class Course:
         if cls._built is None:
             number, module, seed, ranges = next(s for s in generate.SUBJECTS if s[0] == ENGLISH)
             papers = english.build_papers(Context(random.Random(seed)))
-            cls._built = {101 + i: paper for i, paper in enumerate(generate.numbered(papers, ranges))}
+            cls._built = dict(zip(shape.PAPERS, generate.numbered(papers, ranges)))
         return cls._built
 
     @classmethod
@@ -242,7 +241,7 @@ class PassagesTest(unittest.TestCase):
 class MockBlueprintTest(unittest.TestCase):
     def test_every_topic_has_its_share_of_each_mock(self):
         topics = range(1, len(english.TOPICS))
-        for number in MOCK_PAPERS:
+        for number in shape.MOCK_PAPERS:
             marks = collections.Counter()
             for q in Course.built()[number]:
                 marks[q.topic] += q.marks
@@ -253,7 +252,7 @@ class MockBlueprintTest(unittest.TestCase):
                     self.assertAlmostEqual(marks[topic] / total, 1 / len(topics), delta=0.05)
 
     def test_every_mock_spreads_its_kinds_letters_and_levels(self):
-        for number in MOCK_PAPERS:
+        for number in shape.MOCK_PAPERS:
             paper = Course.built()[number]
             with self.subTest(number):
                 self.assertEqual({q.level for q in paper}, {1, 2, 3})

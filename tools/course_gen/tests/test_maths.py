@@ -17,14 +17,14 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
 
-from orvanta_course import check, check_maths, generate, page, variety  # noqa: E402
+from orvanta_course import check, check_maths, generate, page, shape, variety  # noqa: E402
 from orvanta_course.maths import kit as maths_kit  # noqa: E402
 from orvanta_course.maths import papers as maths  # noqa: E402
 from orvanta_course.model import Context  # noqa: E402
 
 from .test_course_gen import CourseFolder  # noqa: E402
 
-MATHS = 2
+MATHS = shape.MATHEMATICS
 INVENTORY = {"N": 778, "Q": 255, "F": 58, "T": 48, "R": 28, "X": 23, "M": 5}
 # The shares of keys the first edition's checker worked out again.
 FIRST_EDITION_TYPED_SHARE, FIRST_EDITION_CHOICE_SHARE = 798 / 866, 219 / 253
@@ -82,7 +82,7 @@ class VarietyRulesTest(unittest.TestCase):
 
     def test_no_paper_repeats_a_kind_while_others_are_left(self):
         for index, paper in enumerate(maths_papers_in_process()):
-            with self.subTest(paper=101 + index):
+            with self.subTest(paper=shape.FIRST_PAPER + index):
                 kinds = collections.Counter(q.kind for q in paper)
                 self.assertLessEqual(max(kinds.values()), 2)
 
@@ -110,9 +110,9 @@ class CourseShapeTest(unittest.TestCase):
             with self.subTest(paper=paper):
                 self.assertLessEqual(sum(len(tables["keys"][p.number]) for p in pages), check.MAX_PARTS_PER_PAPER)
 
-    def test_paper_108_is_single_parts_with_one_closing_story(self):
+    def test_the_one_story_paper_is_single_parts_with_one_closing_story(self):
         # The whole-journey test of the program takes this paper.
-        parts = [len(Generated.tables()["keys"][p.number]) for p in Generated.pages()[108]]
+        parts = [len(Generated.tables()["keys"][p.number]) for p in Generated.pages()[maths.ONE_STORY_PAPER_NUMBER]]
         self.assertEqual(parts[-1], 2)
         self.assertEqual(set(parts[:-1]), {1})
 
@@ -131,18 +131,18 @@ class MockBlueprintTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.mocks = maths_papers_in_process()[-5:]
+        cls.mocks = maths_papers_in_process()[-len(shape.MOCK_PAPERS):]
 
     def test_every_topic_holds_a_sixth_of_each_mock(self):
         for k, mock in enumerate(self.mocks):
-            with self.subTest(mock=131 + k):
+            with self.subTest(mock=shape.MOCK_PAPERS[k]):
                 topics = collections.Counter(maths.topic_of(q) for q in mock)
-                self.assertEqual(set(topics), set(range(1, 7)))
+                self.assertEqual(set(topics), set(range(1, shape.PRACTICE_TOPICS + 1)))
                 self.assertLessEqual(max(topics.values()) - min(topics.values()), 1)
 
     def test_each_mock_spreads_types_sections_and_marks(self):
         for k, mock in enumerate(self.mocks):
-            with self.subTest(mock=131 + k):
+            with self.subTest(mock=shape.MOCK_PAPERS[k]):
                 letters = {p.type for q in mock for p in q.parts}
                 self.assertTrue({"Q", "N"} <= letters)
                 self.assertGreaterEqual(len(letters & {"F", "X", "R", "T", "M"}), 2)
@@ -152,7 +152,7 @@ class MockBlueprintTest(unittest.TestCase):
                 self.assertTrue({1, 2, 3} <= marks)
 
     def test_no_mock_question_stands_in_a_topic_paper(self):
-        topic_views = {repr(maths.page_view(q).identity()) for paper in maths_papers_in_process()[:-5] for q in paper}
+        topic_views = {repr(maths.page_view(q).identity()) for paper in maths_papers_in_process()[:-len(shape.MOCK_PAPERS)] for q in paper}
         repeats = [q.kind for mock in self.mocks for q in mock if repr(maths.page_view(q).identity()) in topic_views]
         self.assertEqual(repeats, [])
 

@@ -13,7 +13,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
 
-from orvanta_course import variety  # noqa: E402
+from orvanta_course import shape, variety  # noqa: E402
 from orvanta_course.model import Part, Question  # noqa: E402
 from orvanta_course.science import bank, enquiry  # noqa: E402
 from orvanta_course.science import drawings as sd  # noqa: E402
@@ -22,7 +22,7 @@ from orvanta_course.science.page import TAG, WORKING_SCIENTIFICALLY, Item, stres
 
 from .test_course_gen import CourseFolder  # noqa: E402
 
-SCIENCE = 3
+SCIENCE = shape.SCIENCE
 QUESTIONS = 674
 # Type letters: the first edition's counts, give or take a quarter.
 INVENTORY = {"Q": 510, "T": 434, "G": 104, "M": 11, "N": 11}
@@ -65,7 +65,7 @@ class ScienceCourse:
         return [p for pages in self.papers.values() for p in pages]
 
     def mocks(self):
-        return {n: pages for n, pages in self.papers.items() if variety.is_mock(n, self.papers)}
+        return {n: pages for n, pages in self.papers.items() if shape.is_mock(n)}
 
 
 def page_html(folder, number):
@@ -250,8 +250,9 @@ class PageRulesTest(unittest.TestCase):
     def test_papers_keep_their_shape(self):
         parts = {n: sum(len(self.course.keys[p.number]) for p in pages) for n, pages in self.course.papers.items()}
         mocks = self.course.mocks()
-        self.assertEqual({n: v for n, v in parts.items() if n in mocks and v != 70}, {})
-        self.assertEqual({n: v for n, v in parts.items() if n not in mocks and v not in (20, 30)}, {})
+        topic_parts = (science_plan.SHORT_PAPER_PARTS, science_plan.LONG_PAPER_PARTS)
+        self.assertEqual({n: v for n, v in parts.items() if n in mocks and v != science_plan.MOCK_PARTS}, {})
+        self.assertEqual({n: v for n, v in parts.items() if n not in mocks and v not in topic_parts}, {})
         sizes = collections.Counter(len(k) for k in self.course.keys.values())
         self.assertTrue(set(sizes) <= set(range(1, 9)), sizes)
         marks = {m for ms in self.course.marks.values() for m in ms}

@@ -20,7 +20,7 @@ from . import punctuation_bank as punctuation
 from . import sentence_bank as sentences
 from . import spelling_bank as spelling
 from . import vocabulary_bank as vocabulary
-from .. import variety
+from .. import shape, variety
 from ..model import Exhausted, Part, Question
 from ..page import blank, esc, hint, instruction, label, options, para, part, passage, render, word_box
 
@@ -705,56 +705,58 @@ WORD_FORM_INTRO = ("Change the word in brackets so that it fits the sentence, fo
 # Kinds, papers and the mock blueprint -----------------------------------------------
 
 SET, CLOZE = 5, 10
+# The topics, in the order of TOPICS.
+GRAMMAR, PUNCTUATION, VOCABULARY, SPELLING, READING, SENTENCES = range(1, 7)
 
 KINDS = {
     # Grammar
-    "grammar choice": Kind(1, 2, "grammar_choice"),
-    "grammar set": Kind(1, 2, "grammar_set", SET, SET),
-    "tense choice": Kind(1, 2, "tense_choice"),
-    "verb forms": Kind(1, 2, "verb_forms", SET, SET),
-    "verb form": Kind(1, 1, "verb_form"),
-    "comparatives": Kind(1, 1, "comparatives", SET, SET),
-    "word classes": Kind(1, 2, "word_classes", SET, SET),
-    "a or an": Kind(1, 1, "a_or_an", SET, SET),
-    "verb cloze": Kind(1, 3, "verb_cloze", CLOZE),
+    "grammar choice": Kind(GRAMMAR, 2, "grammar_choice"),
+    "grammar set": Kind(GRAMMAR, 2, "grammar_set", SET, SET),
+    "tense choice": Kind(GRAMMAR, 2, "tense_choice"),
+    "verb forms": Kind(GRAMMAR, 2, "verb_forms", SET, SET),
+    "verb form": Kind(GRAMMAR, 1, "verb_form"),
+    "comparatives": Kind(GRAMMAR, 1, "comparatives", SET, SET),
+    "word classes": Kind(GRAMMAR, 2, "word_classes", SET, SET),
+    "a or an": Kind(GRAMMAR, 1, "a_or_an", SET, SET),
+    "verb cloze": Kind(GRAMMAR, 3, "verb_cloze", CLOZE),
     # Punctuation
-    "capital letters": Kind(2, 1, "capital_letters", SET, SET),
-    "end mark": Kind(2, 1, "end_mark"),
-    "contractions": Kind(2, 1, "contractions", SET, SET),
-    "possessives": Kind(2, 3, "possessives", SET, SET),
-    "list comma": Kind(2, 2, "list_comma"),
-    "fronted comma": Kind(2, 3, "fronted_comma"),
-    "speech marks": Kind(2, 3, "speech_marks"),
-    "missing apostrophe": Kind(2, 2, "missing_apostrophe"),
+    "capital letters": Kind(PUNCTUATION, 1, "capital_letters", SET, SET),
+    "end mark": Kind(PUNCTUATION, 1, "end_mark"),
+    "contractions": Kind(PUNCTUATION, 1, "contractions", SET, SET),
+    "possessives": Kind(PUNCTUATION, 3, "possessives", SET, SET),
+    "list comma": Kind(PUNCTUATION, 2, "list_comma"),
+    "fronted comma": Kind(PUNCTUATION, 3, "fronted_comma"),
+    "speech marks": Kind(PUNCTUATION, 3, "speech_marks"),
+    "missing apostrophe": Kind(PUNCTUATION, 2, "missing_apostrophe"),
     # Vocabulary
-    "word in context": Kind(3, 1, "word_in_context"),
-    "synonyms": Kind(3, 2, "synonyms", SET, SET),
-    "antonyms": Kind(3, 2, "antonyms", SET, SET),
-    "prefixes": Kind(3, 2, "prefixes", SET, SET),
-    "prefix word": Kind(3, 2, "prefix_word"),
-    "homophone": Kind(3, 1, "homophone"),
-    "collective": Kind(3, 1, "collective"),
-    "idiom": Kind(3, 3, "idiom"),
+    "word in context": Kind(VOCABULARY, 1, "word_in_context"),
+    "synonyms": Kind(VOCABULARY, 2, "synonyms", SET, SET),
+    "antonyms": Kind(VOCABULARY, 2, "antonyms", SET, SET),
+    "prefixes": Kind(VOCABULARY, 2, "prefixes", SET, SET),
+    "prefix word": Kind(VOCABULARY, 2, "prefix_word"),
+    "homophone": Kind(VOCABULARY, 1, "homophone"),
+    "collective": Kind(VOCABULARY, 1, "collective"),
+    "idiom": Kind(VOCABULARY, 3, "idiom"),
     # Spelling and word forms
-    "spelling": Kind(4, 2, "spelling", SET, SET),
-    "spelling word": Kind(4, 2, "spelling_word"),
-    "plurals": Kind(4, 1, "plurals", SET, SET),
-    "plural pair": Kind(4, 3, "plural_pair"),
-    "word forms": Kind(4, 3, "word_forms", SET, SET),
-    "word form": Kind(4, 3, "word_form"),
-    "suffix rules": Kind(4, 2, "suffix_rules", SET, SET),
-    "spelling choice": Kind(4, 1, "spelling_choice"),
+    "spelling": Kind(SPELLING, 2, "spelling", SET, SET),
+    "spelling word": Kind(SPELLING, 2, "spelling_word"),
+    "plurals": Kind(SPELLING, 1, "plurals", SET, SET),
+    "plural pair": Kind(SPELLING, 3, "plural_pair"),
+    "word forms": Kind(SPELLING, 3, "word_forms", SET, SET),
+    "word form": Kind(SPELLING, 3, "word_form"),
+    "suffix rules": Kind(SPELLING, 2, "suffix_rules", SET, SET),
+    "spelling choice": Kind(SPELLING, 1, "spelling_choice"),
     # Reading comprehension: a passage's question takes the passage's level
-    "reading": Kind(5, 2, "reading", SET, SET),
-    "reading cloze": Kind(5, 2, "reading_cloze", CLOZE),
+    "reading": Kind(READING, 2, "reading", SET, SET),
+    "reading cloze": Kind(READING, 2, "reading_cloze", CLOZE),
     # Sentence writing
-    "join": Kind(6, 3, "join"),
-    "rewrite": Kind(6, 3, "rewrite"),
-    "relative": Kind(6, 2, "relative"),
-    "conjunction": Kind(6, 1, "conjunction"),
-    "standard english": Kind(6, 2, "standard_english"),
-    "sentence types": Kind(6, 1, "sentence_types", SET, SET),
-    "joining words": Kind(6, 2, "joining_words", SET, SET),
+    "join": Kind(SENTENCES, 3, "join"),
+    "rewrite": Kind(SENTENCES, 3, "rewrite"),
+    "relative": Kind(SENTENCES, 2, "relative"),
+    "conjunction": Kind(SENTENCES, 1, "conjunction"),
+    "standard english": Kind(SENTENCES, 2, "standard_english"),
+    "sentence types": Kind(SENTENCES, 1, "sentence_types", SET, SET),
+    "joining words": Kind(SENTENCES, 2, "joining_words", SET, SET),
 }
 
 
@@ -870,17 +872,17 @@ TOPIC_PAPERS = [
 # a slot with its k-th kind (counting round), so the five mocks vary their
 # kinds while every topic keeps its share of the marks.
 MOCK_BLUEPRINT = [
-    (5, [["reading"]]),
-    (1, [["grammar choice"], ["verb cloze"], ["tense choice"], ["verb form"]]),
-    (2, [["capital letters"], ["speech marks"], ["contractions", "possessives"], ["list comma", "fronted comma"],
+    (READING, [["reading"]]),
+    (GRAMMAR, [["grammar choice"], ["verb cloze"], ["tense choice"], ["verb form"]]),
+    (PUNCTUATION, [["capital letters"], ["speech marks"], ["contractions", "possessives"], ["list comma", "fronted comma"],
          ["end mark", "missing apostrophe"]]),
-    (3, [["word in context"], ["synonyms", "antonyms"], ["homophone", "idiom", "collective"], ["prefixes"]]),
-    (4, [["spelling choice"], ["spelling"], ["plural pair"], ["plurals", "word forms", "suffix rules"]]),
-    (6, [["conjunction", "standard english"], ["joining words"], ["join", "rewrite"], ["sentence types"],
+    (VOCABULARY, [["word in context"], ["synonyms", "antonyms"], ["homophone", "idiom", "collective"], ["prefixes"]]),
+    (SPELLING, [["spelling choice"], ["spelling"], ["plural pair"], ["plurals", "word forms", "suffix rules"]]),
+    (SENTENCES, [["conjunction", "standard english"], ["joining words"], ["join", "rewrite"], ["sentence types"],
          ["relative"]]),
-    (5, [["reading"]]),
+    (READING, [["reading"]]),
 ]
-MOCK_COUNT = 5
+MOCK_COUNT = len(shape.MOCK_PAPERS)
 
 
 def mock_recipe(k):

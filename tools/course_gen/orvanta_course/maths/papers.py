@@ -17,7 +17,7 @@ import collections
 from dataclasses import dataclass
 
 from . import decimals, fractions, geometry, measure, ratio, whole  # noqa: F401  (register their kinds)
-from .. import page, variety
+from .. import page, shape, variety
 from .kit import KINDS, MC, PROBLEM, SKILL, STORY, kinds_of
 from .kit import key_fraction, key_mixed, key_number, number_words  # noqa: F401  (the generator's tests use them)
 from ..model import Exhausted
@@ -25,7 +25,6 @@ from ..model import Exhausted
 SUBJECT = "Mathematics"
 TOPICS = ["Whole Numbers", "Fractions", "Decimals", "Ratio and Percentage",
           "Measurement", "Geometry and Data", "Mock Examination"]
-TOPIC_COUNT = 6
 QUESTION_COUNT = 1119
 
 # At most 2 % of the course's questions open with the same frame.
@@ -54,16 +53,19 @@ class PaperRecipe:
 
 # A topic paper: 28 questions, 30 parts (two 2-part stories or one of 3).
 TOPIC_PAPER = PaperRecipe("topic paper", 28, 30, mc=6, skills=12)
-# A topic paper that ends with a single story of parts (a) and (b).
+# A topic paper that ends with a single story of parts (a) and (b): Fractions'
+# third paper, the one the program's whole-journey test takes.
 ONE_STORY_PAPER = PaperRecipe("topic paper with one story", 29, 30, mc=6, skills=13, story_parts=(2,))
+ONE_STORY_PAPER_NUMBER = 108
 # Mock examinations: every topic in turn, 59 parts.
-MOCK_PAPERS = [PaperRecipe("mock examination", n, 59, mc=10, skills=24) for n in (56, 56, 56, 55, 55)]
+MOCK_RECIPES = [PaperRecipe("mock examination", n, 59, mc=10, skills=24) for n in (56, 56, 56, 55, 55)]
 
 
 def topic_recipes(topic):
-    """The five papers of topic 1..6; Fractions' third paper (108) is the
-    paper of single-part questions with one closing story."""
-    return [ONE_STORY_PAPER if (topic, k) == (2, 3) else TOPIC_PAPER for k in range(1, 6)]
+    """The five papers of topic 1..6; ONE_STORY_PAPER_NUMBER is the paper of
+    single-part questions with one closing story."""
+    return [ONE_STORY_PAPER if shape.paper_number(topic, k) == ONE_STORY_PAPER_NUMBER else TOPIC_PAPER
+            for k in range(1, shape.PAPERS_PER_TOPIC + 1)]
 
 
 class CourseState:
@@ -159,12 +161,12 @@ def build_paper(state, recipe, topic_of_slot):
 def build_papers(ctx):
     state = CourseState(ctx)
     papers = []
-    for topic in range(1, TOPIC_COUNT + 1):
+    for topic in range(1, shape.PRACTICE_TOPICS + 1):
         for recipe in topic_recipes(topic):
             papers.append(build_paper(state, recipe, lambda i, t=topic: t))
-    for k, recipe in enumerate(MOCK_PAPERS):
+    for k, recipe in enumerate(MOCK_RECIPES):
         # Every topic in turn, so that each holds a sixth of the paper.
-        papers.append(build_paper(state, recipe, lambda i, k=k: (i + k) % TOPIC_COUNT + 1))
+        papers.append(build_paper(state, recipe, lambda i, k=k: (i + k) % shape.PRACTICE_TOPICS + 1))
     return papers
 
 

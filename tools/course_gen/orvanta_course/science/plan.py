@@ -18,7 +18,7 @@ import re
 from collections import Counter
 from dataclasses import dataclass
 
-from .. import names, page, variety
+from .. import names, page, shape, variety
 from .page import WORKING_SCIENTIFICALLY
 
 FRAME_LIMIT = 13  # 2 % of the subject's 674 questions
@@ -40,18 +40,22 @@ class PaperRecipe:
     multis: int  # questions of more than one part
 
 
+# Parts of the three kinds of paper.
+SHORT_PAPER_PARTS, LONG_PAPER_PARTS, MOCK_PARTS = 20, 30, 70
+
+
 def topic_recipes(topic):
     return [
-        PaperRecipe("short topic paper", (topic,), 20, 13, 3),
-        PaperRecipe("long topic paper", (topic,), 30, 19, 4),
-        PaperRecipe("short topic paper", (topic,), 20, 13, 3),
-        PaperRecipe("long topic paper with more questions", (topic,), 30, 20, 4),
-        PaperRecipe("short topic paper", (topic,), 20, 13, 3),
+        PaperRecipe("short topic paper", (topic,), SHORT_PAPER_PARTS, 13, 3),
+        PaperRecipe("long topic paper", (topic,), LONG_PAPER_PARTS, 19, 4),
+        PaperRecipe("short topic paper", (topic,), SHORT_PAPER_PARTS, 13, 3),
+        PaperRecipe("long topic paper with more questions", (topic,), LONG_PAPER_PARTS, 20, 4),
+        PaperRecipe("short topic paper", (topic,), SHORT_PAPER_PARTS, 13, 3),
     ]
 
 
-ALL_TOPICS = (1, 2, 3, 4, 5, 6)
-MOCK_RECIPES = [PaperRecipe("mock examination", ALL_TOPICS, 70, n, 11) for n in (41, 41, 42, 41, 41)]
+ALL_TOPICS = tuple(range(1, shape.PRACTICE_TOPICS + 1))
+MOCK_RECIPES = [PaperRecipe("mock examination", ALL_TOPICS, MOCK_PARTS, n, 11) for n in (41, 41, 42, 41, 41)]
 
 
 class Measured:
@@ -269,14 +273,14 @@ class Planner:
 
 def mock_shares(k):
     """Parts per topic of mock k: 70 parts, 12 or 11 for each topic, turn about."""
-    extra = [(k + j) % 6 + 1 for j in range(4)]
+    extra = [(k + j) % len(ALL_TOPICS) + 1 for j in range(4)]
     return {t: 12 if t in extra else 11 for t in ALL_TOPICS}
 
 
 def plan(rng, items):
     """The 35 papers: five per topic in topic order, then the five mocks."""
     planner = Planner(rng, items)
-    mocks = [planner.mock_paper(recipe, mock_shares(k), ALL_TOPICS[(k + 4) % 6]) for k, recipe in enumerate(MOCK_RECIPES)]
+    mocks = [planner.mock_paper(recipe, mock_shares(k), ALL_TOPICS[(k + 4) % len(ALL_TOPICS)]) for k, recipe in enumerate(MOCK_RECIPES)]
     papers = []
     for topic in ALL_TOPICS:
         papers += [planner.topic_paper(recipe) for recipe in topic_recipes(topic)]
