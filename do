@@ -8,6 +8,8 @@
 #   ./do package install what is missing, build, make and check the Debian
 #                package build/orvanta-practice_<version>-1_<arch>.deb
 #   ./do screenshots  install what is missing, build, retake docs/screenshots
+#   ./do format  format every C++ file of the tree with clang-format-14
+#                (./do test fails on a file that is not formatted)
 #
 # Everything is built into build/ (executables in build/bin/).
 set -euo pipefail
@@ -23,6 +25,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation xdg-utils poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream
+    clang-format-14
 )
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*"; }
@@ -128,8 +131,12 @@ screenshots)
     say "Taking the screenshots into docs/screenshots"
     exec "$root/tools/screenshots/take_screenshots.sh" "$build" "$root/docs/screenshots"
     ;;
+format)
+    install_packages
+    exec "$root/tools/format_code.sh"
+    ;;
 *)
-    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
