@@ -216,13 +216,13 @@ TEST(ProgressSafetyTest, aCloseWhoseSaveFailsIsToldAndKeepsTheWindowOpen) {
     EXPECT_EQ(recordLine(firstAnswers(f), 101), "#101#>walks>>>>>>>>>>>>>>");
 }
 
-TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndNoKeepsTheWindow) {
+TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndYesKeepsTheWindow) {
     PracticeFixture f;
     const QByteArray before = readBytes(firstAnswers(f));
     PracticeWindow* w = typedWithReadOnlyAnswers(f);
     ASSERT_NE(w, nullptr);
 
-    f.host().popUps().setNextAnswer(false);
+    f.host().popUps().setNextAnswer(true);
     EXPECT_FALSE(f.launcher().OpenPaper(f.handOver(1, 2)));
     EXPECT_EQ(f.host().popUps().lastTitle(), "Close Practice");
     EXPECT_EQ(f.host().popUps().lastButtonCount(), 2);
@@ -231,8 +231,8 @@ TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndNoKeepsTheWindo
     EXPECT_EQ(f.launcher().practiceWindow(), w);
     EXPECT_EQ(w->Frame(1)->FA()->text(), "walks");
 
-    // Yes closes it all the same: what could not be saved is not.
-    f.host().popUps().setNextAnswer(true);
+    // No closes it all the same: what could not be saved is not.
+    f.host().popUps().setNextAnswer(false);
     EXPECT_TRUE(f.launcher().UnloadPracticeWindow());
     EXPECT_FALSE(f.launcher().hasOpenPracticeWindow());
     EXPECT_EQ(readBytes(firstAnswers(f)), before);
