@@ -6,14 +6,14 @@
 #include "main_window/click_label.h"
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
+#include "main_window/logic/tab_strip_rules.h"
+#include "main_window/logic/toolbar_rules.h"
 #include "main_window/page_style.h"
-#include "main_window/tab_strip_rules.h"
-#include "main_window/toolbar_rules.h"
 #include "marking/progress_check.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_frame/units.h"
+#include "ui_frame/logic/units.h"
 
 #include <QColor>
 #include <QRect>

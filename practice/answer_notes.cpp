@@ -2,8 +2,8 @@
 
 #include "marking/answer_note.h"
 #include "practice/answer_sheet.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QEvent>
 #include <QScrollArea>

@@ -1,9 +1,9 @@
 #include "answer_sheet.h"
 
 #include "practice/answer_box.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -9,10 +9,10 @@
 #include "data/resource_install.h"
 #include "marking/answer_judge.h"
 #include "marking/score.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -5,12 +5,12 @@
 //
 //   report_widgets_demo <orvanta.rcc> <output folder>
 #include "data/data_startup.h"
-#include "main_window/report_document.h"
-#include "main_window/report_export.h"
-#include "main_window/report_page.h"
-#include "main_window/report_saving.h"
-#include "main_window/results_printing.h"
-#include "main_window/subject_data.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/logic/subject_data.h"
+#include "main_window/report/report_document.h"
+#include "main_window/report/report_page.h"
+#include "main_window/report/report_saving.h"
+#include "main_window/report/results_printing.h"
 #include "tests/main_window/fullest_subject.h"
 #include "ui_frame/picture_source.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/course_content.h"
 #include "data/progress_store.h"
-#include "practice/paper_hand_over.h"
+#include "practice/practice_host.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_services.h"
 #include "practice/practice_window.h"

@@ -16,7 +16,7 @@
 #include "main_window/click_label.h"
 #include "main_window/contents.h"
 #include "main_window/home_page.h"
-#include "main_window/report_page.h"
+#include "main_window/report/report_page.h"
 #include "marking/paper_marking.h"
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"

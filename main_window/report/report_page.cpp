@@ -1,10 +1,10 @@
 #include "report_page.h"
 
 #include "data/record_file.h"
-#include "main_window/trend_plot_view.h"
+#include "main_window/report/trend_plot_view.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "report_document.h"
 
 #include "data/record_file.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/logic/report_figures.h"
+#include "main_window/logic/trend_series.h"
 #include "main_window/page_style.h"
-#include "main_window/report_export.h"
-#include "main_window/report_figures.h"
-#include "main_window/trend_series.h"
 #include "marking/score.h"
 #include "ui_frame/ui_font.h"
 

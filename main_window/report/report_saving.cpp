@@ -1,8 +1,8 @@
 #include "report_saving.h"
 
+#include "main_window/logic/report_export.h"
 #include "main_window/page_style.h"
-#include "main_window/report_document.h"
-#include "main_window/report_export.h"
+#include "main_window/report/report_document.h"
 #include "ui_frame/ui_font.h"
 
 #include <QDir>

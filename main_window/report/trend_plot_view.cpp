@@ -1,7 +1,7 @@
 #include "trend_plot_view.h"
 
-#include "main_window/trend_series.h"
-#include "ui_frame/units.h"
+#include "main_window/logic/trend_series.h"
+#include "ui_frame/logic/units.h"
 
 #include <QPainter>
 
