@@ -26,6 +26,8 @@
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
 #include "tests/practice/practice_test_support.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/manual_monotonic_clock.h"
 #include "tests/support/pdf_text.h"
 #include "ui_frame/picture_box.h"
 

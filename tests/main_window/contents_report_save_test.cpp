@@ -4,6 +4,7 @@
 #include "main_window/logic/report_export.h"
 #include "main_window/logic/subject_data.h"
 #include "main_window/report/report_saving.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/pdf_text.h"
 
 #include <QLabel>

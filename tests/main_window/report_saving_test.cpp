@@ -9,6 +9,7 @@
 #include "marking/score.h"
 #include "tests/main_window/fullest_subject.h"
 #include "tests/main_window/report_widgets_support.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/pdf_text.h"
 
 #include <QDir>

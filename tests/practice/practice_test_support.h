@@ -6,6 +6,8 @@
 #include "practice/practice_launcher.h"
 #include "practice/practice_services.h"
 #include "practice/practice_window.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/manual_monotonic_clock.h"
 #include "tests/support/test_support.h"
 
 #include <QByteArray>
