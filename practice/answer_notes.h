@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/practice_rules.h"
+#include "practice/logic/practice_rules.h"
 
 #include <QLabel>
 #include <QList>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "practice/paper_hand_over.h"
-#include "practice/paper_session.h"
-#include "practice/practice_layout_rules.h"
-#include "practice/practice_rules.h"
+#include "practice/logic/paper_session.h"
+#include "practice/logic/practice_layout_rules.h"
+#include "practice/logic/practice_rules.h"
+#include "practice/practice_host.h"
 #include "practice/practice_services.h"
 #include "ui_frame/skin_context.h"
 

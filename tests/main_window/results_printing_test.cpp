@@ -1,5 +1,5 @@
-#include "main_window/results_printing.h"
-#include "main_window/results_printout.h"
+#include "main_window/logic/results_printout.h"
+#include "main_window/report/results_printing.h"
 #include "tests/main_window/report_widgets_support.h"
 #include "tests/support/pdf_text.h"
 #include "ui_frame/pop_up.h"

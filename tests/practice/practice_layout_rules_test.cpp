@@ -1,7 +1,7 @@
 // The practice window's geometry: the layout pass, the answer-sheet toggle,
 // the first placement, the resize drag's edges, snapping and limits, and the
 // pointer shapes.
-#include "practice/practice_layout_rules.h"
+#include "practice/logic/practice_layout_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // shipped; run it under Xvfb:
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/bin/ui_frame_demo OUTPUT_FOLDER
 #include "tests/ui_frame/test_pictures.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/pop_up.h"
 #include "ui_frame/skinned_frame.h"
-#include "ui_frame/units.h"
 #include "ui_frame/window_mover.h"
 
 #include <QApplication>

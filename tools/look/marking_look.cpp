@@ -12,7 +12,7 @@
 #include "practice/answer_box.h"
 #include "practice/answer_notes.h"
 #include "practice/answer_sheet.h"
-#include "practice/practice_rules.h"
+#include "practice/logic/practice_rules.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/pop_up.h"
 

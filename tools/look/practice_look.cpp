@@ -7,7 +7,7 @@
 //   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/practice_look OUT_DIR
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
-#include "practice/practice_layout_rules.h"
+#include "practice/logic/practice_layout_rules.h"
 #include "practice/question_browser.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/skinned_frame.h"

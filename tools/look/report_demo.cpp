@@ -5,12 +5,13 @@
 //
 //   report_widgets_demo <orvanta.rcc> <output folder>
 #include "data/data_startup.h"
-#include "main_window/report_document.h"
-#include "main_window/report_export.h"
-#include "main_window/report_page.h"
-#include "main_window/report_saving.h"
-#include "main_window/results_printing.h"
-#include "main_window/subject_data.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/logic/subject_data.h"
+#include "main_window/report/report_document.h"
+#include "main_window/report/report_page.h"
+#include "main_window/report/report_saving.h"
+#include "main_window/report/results_printing.h"
+#include "marking/store_update.h"
 #include "tests/main_window/fullest_subject.h"
 #include "ui_frame/picture_source.h"
 
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
     const StartUpReport startUp = RunDataStartUp(library, folder);
     const CourseDescription& course = startUp.course;
     const ProgressStore store(library, folder, course.code);
+    // Each marked first take adds its percentage to the trend, as a marking does.
+    auto appendTrend = [&store](int subject, const QString& percentage) {
+        store.WriteTrendLine(subject, AppendedTrendLine(store.ReadTrendLine(subject), percentage));
+    };
 
     // Mathematics with the papers above; Science, whose topic names are the
     // longest, with every paper of its first three topics and a long trend.
@@ -74,7 +79,7 @@ int main(int argc, char** argv) {
         summary.set(SummaryRows::LTM, m.paperIndex, QString::fromUtf8(m.time));
         summary.set(SummaryRows::CDD, m.paperIndex, QString::fromUtf8(m.date));
         summary.set(SummaryRows::SSE, m.paperIndex, QString::fromUtf8(m.second));
-        store.AppendTrendEntry(subject, QString::fromUtf8(m.first));
+        appendTrend(subject, QString::fromUtf8(m.first));
     }
     store.WriteSummary(subject, summary);
     const SubjectData data = *LoadSubjectData(course, store, subject);
@@ -83,13 +88,13 @@ int main(int argc, char** argv) {
     for (int j = 1; j <= 15; ++j) {
         const QString score = QString::number(40 + (j * 37) % 61);
         science.set(SummaryRows::FSE, j, score);
-        store.AppendTrendEntry(3, score);
+        appendTrend(3, score);
     }
     for (int j = 31; j <= 35; ++j) {
         science.set(SummaryRows::FSE, j, QStringLiteral("100"));
-        store.AppendTrendEntry(3, QStringLiteral("100"));
+        appendTrend(3, QStringLiteral("100"));
     }
-    store.AppendTrendEntry(3, QStringLiteral("0"));
+    appendTrend(3, QStringLiteral("0"));
     store.WriteSummary(3, science);
 
     SkinContext skin;

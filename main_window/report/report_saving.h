@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main_window/results_printing.h"
-#include "main_window/subject_data.h"
+#include "main_window/logic/subject_data.h"
+#include "main_window/report/results_printing.h"
 #include "marking/clock.h"
 
 #include <QString>

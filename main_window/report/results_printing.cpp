@@ -1,6 +1,6 @@
 #include "results_printing.h"
 
-#include "main_window/results_printout.h"
+#include "main_window/logic/results_printout.h"
 #include "ui_frame/pop_up.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "subject_data.h"
+#include "main_window/logic/subject_data.h"
 
 #include <QString>
 #include <QStringList>

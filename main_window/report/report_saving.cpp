@@ -1,8 +1,8 @@
 #include "report_saving.h"
 
-#include "main_window/page_style.h"
-#include "main_window/report_document.h"
-#include "main_window/report_export.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/report/report_document.h"
+#include "ui_frame/logic/skin_palette.h"
 #include "ui_frame/ui_font.h"
 
 #include <QDir>
@@ -106,16 +106,12 @@ ReportSaveButtons::ReportSaveButtons(QWidget* panel)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
     const QString style =
-        QStringLiteral("QPushButton { color: rgb(%1, %2, %3); background: rgb(221, 233, 249);"
-                       " border: 1px solid rgb(%4, %5, %6); border-radius: 4px; padding: 0 8px; }"
-                       " QPushButton:hover { background: rgb(236, 243, 252); }"
-                       " QPushButton:pressed { background: rgb(200, 218, 243); }")
-            .arg(page_style::kInk.red())
-            .arg(page_style::kInk.green())
-            .arg(page_style::kInk.blue())
-            .arg(page_style::kBoxEdge.red())
-            .arg(page_style::kBoxEdge.green())
-            .arg(page_style::kBoxEdge.blue());
+        QStringLiteral("QPushButton { color: %1; background: %2; border: 1px solid %3;"
+                       " border-radius: 4px; padding: 0 8px; }"
+                       " QPushButton:hover { background: %4; }"
+                       " QPushButton:pressed { background: %5; }")
+            .arg(kSkin.ink.name(), kSkin.buttonFace.name(), kSkin.troughEdge.name(),
+                 kSkin.buttonHot.name(), kSkin.buttonPressed.name());
     auto makeButton = [&](const QString& name, const QString& caption, const QString& tip) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);

@@ -1,11 +1,12 @@
 #include "report_document.h"
 
 #include "data/record_file.h"
-#include "main_window/page_style.h"
-#include "main_window/report_export.h"
-#include "main_window/report_figures.h"
-#include "main_window/trend_series.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/logic/report_figures.h"
+#include "main_window/logic/trend_series.h"
+#include "main_window/report/report_colour.h"
 #include "marking/score.h"
+#include "ui_frame/logic/skin_palette.h"
 #include "ui_frame/ui_font.h"
 
 #include <QFontMetricsF>
@@ -19,14 +20,6 @@
 namespace orvanta {
 
 namespace {
-
-QColor colourOf(RgbColour c) {
-    return QColor(c.red, c.green, c.blue);
-}
-
-const QColor kSectionBar(221, 233, 249);
-const QColor kTableHead(233, 240, 250);
-const QColor kRowRule(214, 222, 232);
 
 // The page's heights, millimetres.
 constexpr double kHeaderHeight = 17.0;
@@ -117,11 +110,10 @@ public:
 
     void sectionBar(double left, double top, double w, const QString& caption) {
         const QRectF r = at(left, top, w, kSectionBarHeight);
-        p_.setPen(QPen(page_style::kBoxEdge, dots(0.2)));
-        p_.setBrush(kSectionBar);
+        p_.setPen(QPen(kSkin.troughEdge, dots(0.2)));
+        p_.setBrush(kSkin.buttonFace);
         p_.drawRoundedRect(r, dots(1.2), dots(1.2));
-        text(at(left + 3, top, w - 6, kSectionBarHeight), caption, font(10, true),
-             page_style::kInk);
+        text(at(left + 3, top, w - 6, kSectionBarHeight), caption, font(10, true), kSkin.ink);
     }
 
 private:
@@ -131,14 +123,13 @@ private:
 };
 
 void paintHeader(PagePainter& pp, const ReportDocument& report) {
-    pp.text(pp.at(0, 0, pp.width(), 8), report.courseTitle, PagePainter::font(16, true),
-            page_style::kInk);
+    pp.text(pp.at(0, 0, pp.width(), 8), report.courseTitle, PagePainter::font(16, true), kSkin.ink);
     pp.text(pp.at(0, 8, pp.width() * 0.7, 6), report.subject.name + QStringLiteral(" report"),
-            PagePainter::font(12, true), page_style::kFigureInk);
+            PagePainter::font(12, true), kSkin.darkBlue);
     pp.text(pp.at(pp.width() * 0.5, 8, pp.width() * 0.5, 6), MarkingDateText(report.date),
-            PagePainter::font(10), page_style::kInk, Qt::AlignRight | Qt::AlignVCenter);
+            PagePainter::font(10), kSkin.ink, Qt::AlignRight | Qt::AlignVCenter);
     QPainter& p = pp.painter();
-    p.setPen(QPen(page_style::kBoxEdge, pp.dots(0.3)));
+    p.setPen(QPen(kSkin.troughEdge, pp.dots(0.3)));
     p.drawLine(pp.at(0, 15, pp.width(), 0).topLeft(), pp.at(0, 15, pp.width(), 0).topRight());
 }
 
@@ -154,14 +145,14 @@ void paintOverall(PagePainter& pp, double left, double top, double w,
     double y = top + kSectionBarHeight + 3;
     for (int i = 0; i < 5; ++i) {
         pp.text(pp.at(left + 2, y, captionWidth, 7), captions[i], PagePainter::font(9, true),
-                page_style::kInk);
+                kSkin.ink);
         // A topic's name may take two lines, as on the page; one line stands
         // level with its caption.
         const bool topic = i >= 3;
         const double boxHeight = topic ? 8.4 : 7.0;
         pp.fittedText(pp.at(left + captionWidth + 2, y + 3.5 - boxHeight / 2, w - captionWidth - 3,
                             boxHeight),
-                      figures[i], PagePainter::font(10, true), 7.5, page_style::kFigureInk,
+                      figures[i], PagePainter::font(10, true), 7.5, kSkin.darkBlue,
                       Qt::AlignLeft | Qt::AlignVCenter, topic);
         y += 8.2;
     }
@@ -175,7 +166,7 @@ void paintTrend(PagePainter& pp, double left, double top, double w, double h,
     const double plotTop = top + kSectionBarHeight + 3;
     const QRectF frame = pp.at(left + scaleWidth, plotTop, w - scaleWidth,
                                h - kSectionBarHeight - 3 - captionHeight);
-    pp.box(frame, colourOf(kTrendBackgroundColour), page_style::kBoxEdge);
+    pp.box(frame, colourOf(kTrendBackgroundColour), kSkin.troughEdge);
     const QRectF area = frame.adjusted(pp.dots(0.3), pp.dots(0.3), -pp.dots(0.3), -pp.dots(0.3));
     const TrendPlot plot = TrendPlotGeometry(values, area);
 
@@ -197,10 +188,10 @@ void paintTrend(PagePainter& pp, double left, double top, double w, double h,
     for (const TrendScaleMark& mark : TrendScale(area)) {
         const QRectF label(pp.at(left, 0, scaleWidth - 1, 0).left(), mark.y - pp.dots(2),
                            pp.dots(scaleWidth - 1.2), pp.dots(4));
-        pp.text(label, mark.text, scaleFont, page_style::kInk, Qt::AlignRight | Qt::AlignVCenter);
+        pp.text(label, mark.text, scaleFont, kSkin.ink, Qt::AlignRight | Qt::AlignVCenter);
     }
     pp.text(QRectF(frame.left(), frame.bottom() + pp.dots(0.5), frame.width(), pp.dots(4.5)),
-            kTrendCaption, PagePainter::font(8, true), page_style::kInk, Qt::AlignCenter);
+            kTrendCaption, PagePainter::font(8, true), kSkin.ink, Qt::AlignCenter);
 }
 
 // Returns the height taken.
@@ -212,7 +203,7 @@ double paintTopical(PagePainter& pp, double top, const ReportFigures& figures) {
     const double firstLeft = nameWidth + 2;
     const double secondLeft = firstLeft + barWidth + 2;
     double y = top + kSectionBarHeight + 1.5;
-    pp.box(pp.at(0, y, w, kLegendHeight), page_style::kLegendStrip, {});
+    pp.box(pp.at(0, y, w, kLegendHeight), kSkin.barBottom, {});
     const QFont legendFont = PagePainter::font(8, true);
     const QColor legendInk = colourOf(kReportLegendColour);
     pp.text(pp.at(firstLeft, y, barWidth, kLegendHeight), report_text::kFirstLegend, legendFont,
@@ -227,14 +218,14 @@ double paintTopical(PagePainter& pp, double top, const ReportFigures& figures) {
         if (!row.visible)
             continue;
         const QRectF name = pp.at(0, y, nameWidth, boxHeight);
-        pp.box(name, Qt::white, page_style::kInk);
+        pp.box(name, Qt::white, kSkin.ink);
         pp.fittedText(name.adjusted(pp.dots(1.2), 0, -pp.dots(1), 0), row.name,
-                      PagePainter::font(8), 6.0, page_style::kInk, Qt::AlignLeft);
+                      PagePainter::font(8), 6.0, kSkin.ink, Qt::AlignLeft);
         const TakeBar* takes[] = {&row.first, &row.second};
         const double lefts[] = {firstLeft, secondLeft};
         for (int take = 0; take < 2; ++take) {
             const QRectF back = pp.at(lefts[take], y, barWidth, boxHeight);
-            pp.box(back, Qt::white, page_style::kBoxEdge);
+            pp.box(back, Qt::white, kSkin.troughEdge);
             const QRectF inner =
                 back.adjusted(pp.dots(0.3), pp.dots(0.3), -pp.dots(0.3), -pp.dots(0.3));
             const int length = BarLength(static_cast<int>(inner.width()), takes[take]->average);
@@ -277,7 +268,7 @@ double fittingPoints(PagePainter& pp, const QList<MarkedPaper>& papers, double c
 }
 
 void paintTableHead(PagePainter& pp, double left, double top, double w, const QFont& font) {
-    pp.box(pp.at(left, top, w, kTableHeadHeight), kTableHead, {});
+    pp.box(pp.at(left, top, w, kTableHeadHeight), kSkin.tableHead, {});
     double x = left;
     for (const TableColumn& column : kColumns) {
         const double cw = w * column.share;
@@ -285,7 +276,7 @@ void paintTableHead(PagePainter& pp, double left, double top, double w, const QF
         const double lineHeight = (kTableHeadHeight - 1) / 2;
         double y = top + 0.5 + (lines.size() == 1 ? lineHeight / 2 : 0);
         for (const QString& line : lines) {
-            pp.fittedText(pp.at(x + 1, y, cw - 2, lineHeight), line, font, 5.5, page_style::kInk,
+            pp.fittedText(pp.at(x + 1, y, cw - 2, lineHeight), line, font, 5.5, kSkin.ink,
                           column.align | Qt::AlignVCenter);
             y += lineHeight;
         }
@@ -300,7 +291,7 @@ void paintTable(PagePainter& pp, double top, double h, const QList<MarkedPaper>&
     const double rowsHeight = h - kSectionBarHeight - 1.5 - kTableHeadHeight;
     if (papers.isEmpty()) {
         pp.text(pp.at(2, tableTop, w - 4, 7), QStringLiteral("No paper has been marked yet."),
-                PagePainter::font(9), page_style::kInk);
+                PagePainter::font(9), kSkin.ink);
         return;
     }
     const int count = static_cast<int>(papers.size());
@@ -325,7 +316,7 @@ void paintTable(PagePainter& pp, double top, double h, const QList<MarkedPaper>&
             const bool firstOfTopic = i == c * perColumn || papers.at(i - 1).topic != paper.topic;
             if (firstOfTopic && i != c * perColumn) {
                 QPainter& p = pp.painter();
-                p.setPen(QPen(kRowRule, pp.dots(0.2)));
+                p.setPen(QPen(kSkin.rowRule, pp.dots(0.2)));
                 p.drawLine(pp.at(left, y, columnWidth, 0).topLeft(),
                            pp.at(left, y, columnWidth, 0).topRight());
             }
@@ -342,11 +333,11 @@ void paintTable(PagePainter& pp, double top, double h, const QList<MarkedPaper>&
                     // Its first line level with the first row's other cells.
                     const double inset = std::max(0.0, (rowHeight - lineHeight) / 2);
                     pp.fittedText(pp.at(x + 1, y + inset, cw - 2, span * rowHeight - inset),
-                                  cells.at(k), cellFont, 6.0, page_style::kInk,
+                                  cells.at(k), cellFont, 6.0, kSkin.ink,
                                   Qt::AlignLeft | Qt::AlignTop, true);
                 } else {
                     pp.fittedText(pp.at(x + 1, y, cw - 2, rowHeight), cells.at(k), cellFont, 5.5,
-                                  page_style::kInk, kColumns[k].align);
+                                  kSkin.ink, kColumns[k].align);
                 }
                 x += cw;
             }

@@ -1,31 +1,17 @@
 #pragma once
 
+#include "practice/logic/paper_hand_over.h"
+
 #include "data/app_folder.h"
 #include "data/resource_install.h"
 #include "ui_frame/pop_up.h"
 #include "ui_frame/skin_context.h"
 
-#include <QString>
-
 // The seam between the main window (Contents) and the practice window
-// (Test1 / Test2): what the main window hands over when it opens a paper, what
-// the practice window needs of the main window while it is open, and how the
-// main window opens and unloads practice windows.
+// (Test1 / Test2): what the practice window needs of the main window while it
+// is open, and how the main window opens and unloads practice windows. What
+// is handed over at opening is in practice/logic/paper_hand_over.h.
 namespace orvanta {
-
-// The main window's fields a practice window reads once, at load.
-struct PaperHandOver {
-    int subject = 1;         // LChose: 1..3
-    QString courseCode;      // lblCOD, part of every progress file name
-    int topicFirstIndex = 1; // TopicCount: 1, 6, ..., 46
-    int paperCount = 0;      // TtPapersCon: P
-    int paperNumber = 0;     // PaperNum: 101..100+P
-    int take = 1;            // TakeNum: 1 first take (Test1), 2 second take (Test2)
-    QString topicName;       // SubH1: the chosen topic's name
-
-    // Position of the paper within its topic, 1..5 (the caption's "Paper 3").
-    int positionInTopic() const { return paperNumber - 100 - topicFirstIndex + 1; }
-};
 
 // What a practice window asks of the main window.
 class PracticeHost {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "main_window/report_figures.h"
-#include "main_window/report_sections.h"
-#include "main_window/trend_series.h"
+#include "main_window/logic/report_figures.h"
+#include "main_window/logic/report_sections.h"
+#include "main_window/logic/trend_series.h"
 #include "ui_frame/skin_context.h"
 
 #include <QString>

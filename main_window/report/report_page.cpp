@@ -1,10 +1,13 @@
 #include "report_page.h"
 
 #include "data/record_file.h"
-#include "main_window/trend_plot_view.h"
+#include "main_window/report/report_colour.h"
+#include "main_window/report/trend_plot_view.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -22,36 +25,12 @@ const QString kBarPicture = QStringLiteral("bar.bmp");
 constexpr int kBarHeight = 25; // the bar picture's height, used while it is missing
 
 // Colours of the page: its face and ink match the interface pictures.
-const QColor kFace(244, 245, 235);
-const QColor kPanel(255, 255, 255);
-const QColor kInk(43, 58, 85);
-const QColor kFigureInk(36, 92, 170);
-const QColor kBoxEdge(150, 172, 200);
-const QColor kLegendStrip(47, 116, 208);
-
-QColor colourOf(RgbColour c) {
-    return QColor(c.red, c.green, c.blue);
-}
-
-void setColours(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                  const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
+constexpr QColor kFace = kSkin.face;
+constexpr QColor kPanel = kSkin.paper;
+constexpr QColor kInk = kSkin.ink;
+constexpr QColor kFigureInk = kSkin.darkBlue;
+constexpr QColor kBoxEdge = kSkin.troughEdge;
+constexpr QColor kLegendStrip = kSkin.barBottom;
 
 // A white box with a thin blue-grey edge.
 QFrame* makeBox(QWidget* parent, const QString& name) {

@@ -1,6 +1,6 @@
 #include "practice_layout_rules.h"
 
-#include "ui_frame/units.h"
+#include "ui_frame/logic/units.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rgb_colour.h"
+#include "main_window/logic/rgb_colour.h"
 
 #include <QLineF>
 #include <QList>

@@ -1,7 +1,9 @@
 #include "trend_plot_view.h"
 
-#include "main_window/trend_series.h"
-#include "ui_frame/units.h"
+#include "main_window/logic/trend_series.h"
+#include "main_window/report/report_colour.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 
 #include <QPainter>
 
@@ -11,15 +13,9 @@ namespace orvanta {
 
 namespace {
 
-QColor colourOf(RgbColour c) {
-    return QColor(c.red, c.green, c.blue);
-}
-
 // A dot of 30 twips' radius is barely 4 pixels across on the screen; a
 // slightly larger one stays plain to see over the black lines.
 constexpr double kDotRadiusPixels = twipsToPixels(kTrendDotRadiusTwips) + 1.0;
-
-const QColor kBorderColour(150, 172, 200);
 
 // Room around the plot area for the part of a dot beyond an edge.
 constexpr int kMargin = static_cast<int>(kDotRadiusPixels) + 1;
@@ -64,7 +60,7 @@ void TrendPlotView::redraw() {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(colourOf(kTrendGridColour), 0));
     painter.drawLines(geometry.gridLines);
-    painter.setPen(QPen(kBorderColour, 0));
+    painter.setPen(QPen(kSkin.troughEdge, 0));
     painter.drawRect(area);
 
     const QColor blue = colourOf(kTrendPointColour);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rgb_colour.h"
-#include "subject_data.h"
+#include "main_window/logic/rgb_colour.h"
+#include "main_window/logic/subject_data.h"
 
 #include <QList>
 #include <QString>

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "practice/paper_hand_over.h"
-#include "practice/practice_rules.h"
+#include "practice/logic/paper_hand_over.h"
+#include "practice/logic/practice_rules.h"
 
+#include "data/app_folder.h"
 #include "data/course_content.h"
 #include "data/progress_store.h"
 #include "data/record_file.h"
+#include "data/resource_install.h"
 #include "marking/clock.h"
 #include "marking/marking_error.h"
 #include "marking/paper_marking.h"
