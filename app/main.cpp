@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QTextStream>
 #include <QWebEnginePage>
@@ -56,6 +57,13 @@ QString registerBundle() {
                           "as %3. Please install the program again.")
         .arg(kProgramName, kBundleName,
              QDir::toNativeSeparators(candidates.join(QStringLiteral(" and "))));
+}
+
+// The web engine prints its whole start-up configuration on every start; a
+// desktop program starts quietly. QT_LOGGING_RULES is read after these
+// rules, so it can still turn the category back on.
+void quietWebEngineStartUp() {
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false"));
 }
 
 bool startCheckRequested() {
@@ -140,6 +148,7 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    quietWebEngineStartUp();
     // The practice window's web engine needs contexts shared before the
     // application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -113,13 +113,6 @@ CourseDescription LoadCourseDescription(const ResourceLibrary& library, const Ap
     return course;
 }
 
-int PaperContent::partOffset(int questionIndex) const {
-    int offset = 0;
-    for (int q = 0; q < questionIndex && q < partCounts.size(); ++q)
-        offset += partCounts.at(q);
-    return offset;
-}
-
 int MarkValue(const QString& mark) {
     bool ok = false;
     const int value = mark.trimmed().toInt(&ok);

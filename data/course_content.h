@@ -90,8 +90,6 @@ struct PaperContent {
 
     int partCount() const { return static_cast<int>(keys.size()); }
     int questionCount() const { return static_cast<int>(questions.size()); }
-    // Number of parts before question `questionIndex` (0-based).
-    int partOffset(int questionIndex) const;
 };
 
 // The value of a mark field: its whole number, or 0 for an empty or malformed

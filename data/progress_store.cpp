@@ -261,15 +261,6 @@ QString ProgressStore::ReadTrendLine(int subject) const {
     return ReadRecordLine(path(ProgressFile::Trend, subject), QStringLiteral("TRD"));
 }
 
-QString ProgressStore::AppendTrendEntry(int subject, const QString& percentage) const {
-    QString line = ReadTrendLine(subject);
-    if (line.isEmpty())
-        line = QStringLiteral("#TRD#");
-    line += u'>' + percentage;
-    WriteTrendLine(subject, line);
-    return line;
-}
-
 void ProgressStore::WriteTrendLine(int subject, const QString& line) const {
     settle();
     WriteRecordLines(path(ProgressFile::Trend, subject), {line});

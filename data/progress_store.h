@@ -172,9 +172,6 @@ public:
 
     // The trend line as stored ("#TRD#>66.7>100"), empty when it has no record.
     QString ReadTrendLine(int subject) const;
-    // Appends ">" + percentage to the trend line and rewrites the trend file
-    // with that one line. Returns the new line. Throws RecordFileError.
-    QString AppendTrendEntry(int subject, const QString& percentage) const;
     // Rewrites the trend file with `line` as its only line. Throws RecordFileError.
     void WriteTrendLine(int subject, const QString& line) const;
 

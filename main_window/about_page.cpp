@@ -1,18 +1,18 @@
 #include "about_page.h"
 
 #include "main_window/click_label.h"
-#include "main_window/page_style.h"
 #include "main_window/web_link.h"
 #include "ui_frame/accessibility.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QSysInfo>
 
 namespace orvanta {
-
-using page_style::twipsRect;
 
 namespace {
 
@@ -27,14 +27,9 @@ const char kNotice[] =
     "passing on any part of them without the written permission of Orvanta is not allowed.";
 
 QLabel* pageLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                  const QColor& colour = page_style::kInk) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
+                  const QColor& colour = kSkin.ink) {
+    QLabel* label = makeLabel(parent, QString::fromLatin1(name), text, font, colour);
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
     return label;
 }
 
@@ -72,7 +67,7 @@ AboutPage::AboutPage(std::shared_ptr<const PictureSource> pictures, QWidget* par
     connect(lbl_OVURL, &ClickLabel::clicked, this, &AboutPage::linkClicked);
 
     lblNotice =
-        pageLabel(this, "lblNotice", QString::fromLatin1(kNotice), uiFont(8), QColor(90, 100, 115));
+        pageLabel(this, "lblNotice", QString::fromLatin1(kNotice), uiFont(8), kSkin.noticeInk);
     lblNotice->setWordWrap(true);
 
     lblVersion = pageLabel(this, "lblVersion", QStringLiteral("Version 2.0"), uiFont(8));

@@ -6,14 +6,15 @@
 #include "main_window/click_label.h"
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
-#include "main_window/page_style.h"
-#include "main_window/tab_strip_rules.h"
-#include "main_window/toolbar_rules.h"
+#include "main_window/logic/tab_strip_rules.h"
+#include "main_window/logic/toolbar_rules.h"
 #include "marking/progress_check.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,8 +26,6 @@
 #include <QTimer>
 
 namespace orvanta {
-
-using page_style::twipsRect;
 
 namespace {
 
@@ -64,21 +63,15 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), page_style::kFace);
+        painter.fillRect(rect(), kSkin.face);
         // 10 twips above the bottom edge, on the pixel grid.
         const int lineY = height() - 1 - twipsToPixels(10);
-        painter.fillRect(0, lineY, width(), 1, page_style::kStripLine);
+        painter.fillRect(0, lineY, width(), 1, kSkin.tabEdge);
     }
 };
 
 QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -98,7 +91,7 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     , webLink_(WebLinkShell::system()) {
     setObjectName(QStringLiteral("Contents"));
     setAttribute(Qt::WA_QuitOnClose);
-    setPalette(QPalette(page_style::kFace));
+    setPalette(QPalette(kSkin.face));
     setAutoFillBackground(true);
     for (const QString& problem : startUp_.problems)
         pendingNotices_.append(readableError(problem));
@@ -142,7 +135,7 @@ void Contents::createTabs() {
         QLabel* caption = tab->setCaption(QString());
         caption->setObjectName(tab->objectName() + QStringLiteral("lbl"));
         caption->setFont(uiFont(9));
-        setTextColour(caption, QPalette::WindowText, page_style::kInk);
+        setTextColour(caption, kSkin.ink);
         connect(tab, &PictureButton::clicked, this, [this, i] { TabClick(i + 1); });
         Tab[i] = tab;
         Tablbl[i] = caption;
@@ -166,7 +159,7 @@ void Contents::createToolbar() {
         caption->setAttribute(Qt::WA_TransparentForMouseEvents);
         caption->setGeometry(0, twipsToPixels(kToolbarCaptionTop), kToolbarFallback.width(),
                              twipsToPixels(kToolbarCaptionHeight));
-        setTextColour(caption, QPalette::WindowText, page_style::kInk);
+        setTextColour(caption, kSkin.ink);
 
         connect(button, &PictureButton::pressed, this,
                 [this] { txtPressTrack = QStringLiteral("1"); });

@@ -1,13 +1,13 @@
 #include "erase_page.h"
 
-#include "main_window/page_style.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QLabel>
 
 namespace orvanta {
-
-using page_style::twipsRect;
 
 namespace {
 
@@ -35,9 +35,7 @@ QLabel* message(QWidget* parent, const char* name, const char* text) {
     label->setFont(uiFont(10));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, page_style::kInk);
-    label->setPalette(palette);
+    setTextColour(label, kSkin.ink);
     return label;
 }
 

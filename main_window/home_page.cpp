@@ -1,8 +1,10 @@
 #include "home_page.h"
 
 #include "main_window/click_label.h"
-#include "main_window/page_style.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,8 +13,6 @@
 #include <algorithm>
 
 namespace orvanta {
-
-using page_style::twipsRect;
 
 namespace {
 
@@ -66,9 +66,7 @@ QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const
     label->setFont(font);
     label->setAlignment(alignment);
     label->setGeometry(place);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, page_style::kInk);
-    label->setPalette(palette);
+    setTextColour(label, kSkin.ink);
     return label;
 }
 
@@ -82,7 +80,7 @@ PercentColumn::PercentColumn(QWidget* parent)
 
 void PercentColumn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(page_style::kInk);
+    painter.setPen(kSkin.ink);
     painter.setFont(font());
     const int top = rowTop(1, 1);
     for (int paper = 1; paper <= kPapersPerTopic; ++paper) {
@@ -152,8 +150,8 @@ void HomePage::createPaperBlocks() {
     QPalette scorePalette = palette();
     // Opaque in the page's own colour, so that an empty score label hides its
     // row's "%" without showing a box.
-    scorePalette.setColor(QPalette::Window, page_style::kFace);
-    scorePalette.setColor(QPalette::WindowText, page_style::kInk);
+    scorePalette.setColor(QPalette::Window, kSkin.face);
+    scorePalette.setColor(QPalette::WindowText, kSkin.ink);
 
     const ButtonPictures loadPictures{
         QStringLiteral("loadbutton_off.bmp"), QStringLiteral("loadbutton_on.bmp"), {}, {}};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/home_page_rules.h"
+#include "main_window/logic/home_page_rules.h"
 #include "ui_frame/picture_box.h"
 
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "answer_box.h"
 
-#include "data/cp1252.h"
 #include "ui_frame/ui_font.h"
 
 #include <QInputMethodEvent>
@@ -15,21 +14,6 @@ namespace orvanta {
 
 namespace {
 
-bool isLineBreak(QChar c) {
-    switch (c.unicode()) {
-    case u'\n':
-    case u'\r':
-    case u'\v':
-    case u'\f':
-    case 0x0085:
-    case 0x2028:
-    case 0x2029:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Text that a key press types, as opposed to a shortcut or an editing key.
 bool typesText(const QKeyEvent* event) {
     if (event->text().isEmpty())
@@ -37,57 +21,13 @@ bool typesText(const QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     for (QChar c : event->text()) {
-        if (!c.isPrint() && !isLineBreak(c))
+        if (!c.isPrint() && !IsLineBreak(c))
             return false;
     }
     return true;
 }
 
 } // namespace
-
-FilteredInput FilterAnswerInput(const QString& input) {
-    FilteredInput out;
-    out.accepted.reserve(input.size());
-    auto refuse = [&](InputRefusal refusal) {
-        if (out.refusal == InputRefusal::None)
-            out.refusal = refusal;
-    };
-    for (qsizetype i = 0; i < input.size(); ++i) {
-        const QChar c = input.at(i);
-        if (isLineBreak(c) || c == u'\t') {
-            refuse(InputRefusal::Layout);
-            // CR LF is one line break.
-            if (c == u'\r' && i + 1 < input.size() && input.at(i + 1) == u'\n')
-                ++i;
-            out.accepted.append(u' ');
-        } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-            // Stored as typed they would draw as boxes, and an answer of
-            // nothing but them would count as answered.
-            refuse(InputRefusal::Layout);
-        } else if (c == u'>') {
-            refuse(InputRefusal::Separator);
-        } else if (!cp1252::canEncode(c)) {
-            refuse(InputRefusal::Character);
-        } else {
-            out.accepted.append(c);
-        }
-    }
-    return out;
-}
-
-QString RefusalHint(InputRefusal refusal, bool longAnswer) {
-    switch (refusal) {
-    case InputRefusal::None:
-        return {};
-    case InputRefusal::Separator:
-        return QString::fromLatin1(kSeparatorHint);
-    case InputRefusal::Layout:
-        return QString::fromLatin1(longAnswer ? kParagraphHint : kLineBreakHint);
-    case InputRefusal::Character:
-        return QString::fromLatin1(kCharacterHint);
-    }
-    return {};
-}
 
 AnswerBox::AnswerBox(QWidget* parent)
     : QPlainTextEdit(parent) {

@@ -1,41 +1,13 @@
 #pragma once
 
+#include "practice/logic/answer_input.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 
 // An answer text box (FA1..FA20): one line of text that keeps out what the
-// answer files cannot store.
+// answer files cannot store (the filter is in practice/logic/answer_input.h).
 namespace orvanta {
-
-// Why typed or pasted input lost characters.
-enum class InputRefusal {
-    None,
-    Separator, // ">", the field separator of the record files
-    Layout,    // line breaks, tabs and other control characters
-    Character, // a character that Windows-1252 lacks
-};
-
-// What is left of typed or pasted `input` once the characters an answer
-// cannot hold are taken out: ">", line breaks and tabs (each becomes one
-// space; CR LF is one line break), the other control characters (below
-// U+0020, and U+007F: dropped) and characters that Windows-1252 lacks.
-// `refusal` names the first kind refused, None when nothing was.
-struct FilteredInput {
-    QString accepted;
-    InputRefusal refusal = InputRefusal::None;
-};
-FilteredInput FilterAnswerInput(const QString& input);
-
-// The hints shown when input is refused. A long answer box wraps its text,
-// so it says what becomes of a line break there.
-inline constexpr char kSeparatorHint[] = "The sign > cannot be used in an answer.";
-inline constexpr char kLineBreakHint[] = "An answer is written on one line.";
-inline constexpr char kParagraphHint[] =
-    "Line breaks are not kept: the answer stays one paragraph.";
-inline constexpr char kCharacterHint[] = "That character cannot be used in an answer.";
-
-// The hint for `refusal` in a one-line or a long box; empty for None.
-QString RefusalHint(InputRefusal refusal, bool longAnswer);
 
 // The box: Arial 9 pt bold, tooltip "Enter your answer", no frame of its own
 // (the answer frame draws the light-blue box around it). Typed, pasted,

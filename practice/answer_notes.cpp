@@ -2,8 +2,9 @@
 
 #include "marking/answer_note.h"
 #include "practice/answer_sheet.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QEvent>
 #include <QScrollArea>
@@ -47,9 +48,9 @@ AnswerNotesStrip::AnswerNotesStrip(AnswerSheet* sheet)
     setTextFormat(Qt::RichText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setStyleSheet(QStringLiteral("QLabel#lblAnswerNotes { background: rgb(255, 255, 255);"
-                                 " color: rgb(43, 58, 85); border: 1px solid rgb(178, 217, 246);"
-                                 " padding: 2px 4px; }"));
+    setStyleSheet(QStringLiteral("QLabel#lblAnswerNotes { background: %1; color: %2;"
+                                 " border: 1px solid %3; padding: 2px 4px; }")
+                      .arg(kSkin.paper.name(), kSkin.ink.name(), kSkin.answerEdge.name()));
     hide();
     // The holder of the frames is resized whenever the sheet lays itself
     // out, after the view has its new height.
@@ -85,9 +86,10 @@ void AnswerNotesStrip::placeMark(int frame, const QString& note) {
         mark->setFont(uiFont(8, true));
         mark->setAlignment(Qt::AlignCenter);
         mark->setFixedSize(kMarkSize, kMarkSize);
-        mark->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 255, 255); background:"
-                                           " rgb(47, 116, 208); border-radius: %1px; }")
-                                .arg(kMarkSize / 2));
+        mark->setStyleSheet(
+            QStringLiteral("QLabel { color: %1; background: %2; border-radius: %3px; }")
+                .arg(kSkin.paper.name(), kSkin.barBottom.name())
+                .arg(kMarkSize / 2));
     }
     mark->setToolTip(note);
     mark->setVisible(!note.isEmpty());

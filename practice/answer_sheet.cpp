@@ -1,9 +1,10 @@
 #include "answer_sheet.h"
 
 #include "practice/answer_box.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -28,18 +29,6 @@ constexpr int kFramesBottomTwips = 50;
 constexpr int kFocusMargin = 3;
 constexpr int kScrollBarWidth = 10;
 
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 ResultLabel::ResultLabel(QWidget* parent)
@@ -63,7 +52,7 @@ AnswerFrame::AnswerFrame(int number, Take take, QWidget* parent)
     , take_(take)
     , heightTwips_(kFrameHeightTwips) {
     setObjectName(QStringLiteral("Frame%1").arg(number));
-    setBackground(this, kSheetColour);
+    fillBackground(this, kSkin.face);
     resize(twipsToPixels(kFrameWidthTwips), twipsToPixels(kFrameHeightTwips));
 
     ql_ = new QLabel(PartLetter(number), this);
@@ -158,7 +147,7 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     : QWidget(parent)
     , take_(take) {
     setObjectName(QStringLiteral("AnsBox"));
-    setBackground(this, kSheetColour);
+    fillBackground(this, kSkin.face);
 
     view_ = new QScrollArea(this);
     view_->setObjectName(QStringLiteral("AnsBoxView"));
@@ -168,10 +157,10 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     view_->setWidgetResizable(false);
     // A slim bar leaves the frames' answers and model answers in sight.
     view_->verticalScrollBar()->setFixedWidth(kScrollBarWidth);
-    setBackground(view_->viewport(), kSheetColour);
+    fillBackground(view_->viewport(), kSkin.face);
     holder_ = new QWidget;
     holder_->setObjectName(QStringLiteral("AnsBoxFrames"));
-    setBackground(holder_, kSheetColour);
+    fillBackground(holder_, kSkin.face);
     view_->setWidget(holder_);
 
     instruction_ = new PictureBox(std::move(pictures), this);
@@ -194,8 +183,8 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     hint_->setWordWrap(true);
     hint_->setMargin(3);
     hint_->setStyleSheet(
-        QStringLiteral("QLabel { background: rgb(255, 250, 205); color: rgb(90, 60, 0);"
-                       " border: 1px solid rgb(230, 180, 60); }"));
+        QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; }")
+            .arg(kSkin.hintBack.name(), kSkin.hintInk.name(), kSkin.hintEdge.name()));
     // Should it ever lie over a control, a click still reaches that control.
     hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
     hint_->hide();

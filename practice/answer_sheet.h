@@ -1,6 +1,7 @@
 #pragma once
 
-#include "practice/practice_rules.h"
+#include "practice/logic/practice_rules.h"
+#include "ui_frame/logic/skin_palette.h"
 #include "ui_frame/picture_source.h"
 
 #include <QColor>
@@ -20,12 +21,11 @@ namespace orvanta {
 class AnswerBox;
 class PictureBox;
 
-// Colours of the answer sheet.
-inline const QColor kSheetColour(244, 245, 235);
-inline const QColor kBorderBlue(178, 217, 246);      // the box around an answer box
-inline const QColor kBorderGrey(192, 192, 192);      // createborder's third colour
-inline const QColor kCarriedOverBlue(192, 192, 255); // second take: right the first time
-inline const QColor kAnswerWhite(255, 255, 255);
+// Colours of the answer sheet; its face is the skin's (kSkin.face).
+inline constexpr QColor kBorderBlue = kSkin.answerEdge;  // the box around an answer box
+inline constexpr QColor kBorderGrey{192, 192, 192};      // createborder's third colour
+inline constexpr QColor kCarriedOverBlue{192, 192, 255}; // second take: right the first time
+inline constexpr QColor kAnswerWhite{255, 255, 255};
 
 // A result label (FRn, SRn): holds a result code as stored and shows it as a
 // red tick or cross (nothing for the empty code).

@@ -1,6 +1,6 @@
 #include "practice_launcher.h"
 
-#include "practice/paper_session.h"
+#include "practice/logic/paper_session.h"
 #include "practice/practice_window.h"
 #include "practice/question_browser.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/paper_hand_over.h"
+#include "practice/practice_host.h"
 #include "practice/practice_services.h"
 
 #include <QList>

@@ -35,17 +35,6 @@ private:
     QElapsedTimer timer_;
 };
 
-// Stands still until moved on (tests).
-class ManualMonotonicClock final : public MonotonicClock {
-public:
-    qint64 msecs() const override { return msecs_; }
-    void advanceSeconds(qint64 seconds) { msecs_ += seconds * 1000; }
-    void advanceMsecs(qint64 msecs) { msecs_ += msecs; }
-
-private:
-    qint64 msecs_ = 0;
-};
-
 struct PracticeServices {
     // The running clock of the first take.
     std::shared_ptr<const MonotonicClock> monotonic = std::make_shared<SteadyClock>();

@@ -3,18 +3,20 @@
 #include "practice/answer_box.h"
 #include "practice/answer_notes.h"
 #include "practice/answer_sheet.h"
+#include "practice/logic/spoken_text.h"
 #include "practice/marking_bar.h"
 #include "practice/question_browser.h"
-#include "practice/spoken_text.h"
 
 #include "data/resource_install.h"
 #include "marking/answer_judge.h"
 #include "marking/score.h"
 #include "ui_frame/accessibility.h"
+#include "ui_frame/logic/skin_palette.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
+#include "ui_frame/widget_helpers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,9 +40,8 @@ namespace orvanta {
 
 namespace {
 
-const QColor kStripColour(244, 245, 235);
-const QColor kTitleStripColour(225, 236, 250);
-const QColor kCaptionInk(40, 50, 70);
+constexpr QColor kStripColour = kSkin.face;
+constexpr QColor kTitleStripColour = kSkin.titleStrip;
 
 constexpr int kMarkingBarCells = 15;
 // The footer: panels 2 px apart; the answered count's row.
@@ -92,24 +93,11 @@ const std::array<ToolbarButton, kToolbarButtonCount>& toolbarButtons() {
     return buttons;
 }
 
-void fillBackground(QWidget* widget, const QColor& colour) {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
+// The window's captions, in its own ink.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
                   const QString& toolTip = {}) {
-    auto* label = new QLabel(text, parent);
-    if (name)
-        label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    label->setToolTip(toolTip);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, kCaptionInk);
-    label->setPalette(p);
-    return label;
+    return orvanta::makeLabel(parent, QString::fromLatin1(name), text, font, kSkin.captionInk,
+                              toolTip);
 }
 
 QString twoDigit(int n) {
@@ -698,12 +686,15 @@ bool PracticeWindow::SaveBeforeUnload() {
         session_.saveAnswers();
         return true;
     } catch (const RecordFileError& e) {
-        return host_.popUps().ask(
+        // "Yes", the button that has the focus, is the answer that loses
+        // nothing: a pupil pressing Enter keeps the paper and its answers.
+        const bool keep = host_.popUps().ask(
             QStringLiteral("Close Practice"),
-            QStringLiteral("Your latest answers could not be saved (%1). Close the paper all the "
-                           "same and lose them?")
+            QStringLiteral("Your latest answers could not be saved (%1). Keep this paper open "
+                           "so that they are not lost?")
                 .arg(session_.saveFailureText(e)),
             2, this);
+        return !keep;
     }
 }
 

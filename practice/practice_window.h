@@ -1,9 +1,9 @@
 #pragma once
 
-#include "practice/paper_hand_over.h"
-#include "practice/paper_session.h"
-#include "practice/practice_layout_rules.h"
-#include "practice/practice_rules.h"
+#include "practice/logic/paper_session.h"
+#include "practice/logic/practice_layout_rules.h"
+#include "practice/logic/practice_rules.h"
+#include "practice/practice_host.h"
 #include "practice/practice_services.h"
 #include "ui_frame/skin_context.h"
 
@@ -129,8 +129,9 @@ public:
     // Before an unload from outside (another paper opened, the results
     // erased, the program closing): while the take is not marked, the
     // answers typed since the last save are stored and saved. When that save
-    // fails the pupil is told why and asked whether to close the paper all
-    // the same; false when they keep it open (nothing is unloaded then).
+    // fails the pupil is told why and asked whether to keep the paper open
+    // ("Yes", the focused button, loses nothing); false when they keep it
+    // (nothing is unloaded then).
     bool SaveBeforeUnload();
     // Stores, saves and shows question `target`; ignored outside 1..Q. With
     // `focusFirstAnswer` (Back and Next) the caret goes into FA1.

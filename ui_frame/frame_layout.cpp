@@ -1,6 +1,6 @@
 #include "frame_layout.h"
 
-#include "ui_frame/units.h"
+#include "ui_frame/logic/units.h"
 
 namespace orvanta {
 

@@ -1,8 +1,8 @@
 #include "pop_up.h"
 
 #include "ui_frame/accessibility.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
-#include "ui_frame/units.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -87,7 +87,6 @@ TEST_F(CourseContentTest, paperContentOfTheFirstEnglishPaper) {
     EXPECT_EQ(paper.keys.at(10), ";that;which");
     EXPECT_EQ(paper.types.at(10), "M");
     EXPECT_EQ(paper.totalMarks, 15);
-    EXPECT_EQ(paper.partOffset(2), 10);
     EXPECT_FALSE(QFile::exists(temp.folder().tableScratchFile()));
 }
 

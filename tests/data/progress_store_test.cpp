@@ -116,13 +116,13 @@ TEST_F(ProgressStoreTest, summaryRowsRoundTripInTheirFixedOrder) {
     EXPECT_EQ(reread.rows, summary.rows);
 }
 
-TEST_F(ProgressStoreTest, trendGrowsByOneEntryPerAppend) {
+TEST_F(ProgressStoreTest, trendLineIsRewrittenAsTheFilesOnlyLine) {
     ASSERT_EQ(store.CreateProgressFiles(1), 0u);
-    EXPECT_EQ(store.AppendTrendEntry(1, "66.7"), "#TRD#>66.7");
-    EXPECT_EQ(store.AppendTrendEntry(1, "100"), "#TRD#>66.7>100");
+    store.WriteTrendLine(1, "#TRD#>66.7>100");
     EXPECT_EQ(bytesOf(ProgressFile::Trend, 1), "#TRD#>66.7>100\r\n");
+    EXPECT_EQ(store.ReadTrendLine(1), "#TRD#>66.7>100");
     writeBytes(store.path(ProgressFile::Trend, 1), "");
-    EXPECT_EQ(store.AppendTrendEntry(1, "50"), "#TRD#>50");
+    EXPECT_EQ(store.ReadTrendLine(1), QString());
 }
 
 } // namespace

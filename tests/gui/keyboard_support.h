@@ -6,6 +6,8 @@
 #include "marking/clock.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/manual_monotonic_clock.h"
 
 #include <QByteArray>
 #include <QList>

@@ -7,12 +7,12 @@
 #include "main_window/click_label.h"
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
-#include "main_window/report_page.h"
+#include "main_window/report/report_page.h"
 #include "marking/answer_judge.h"
 #include "marking/paper_marking.h"
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
-#include "practice/practice_rules.h"
+#include "practice/logic/practice_rules.h"
 #include "practice/question_browser.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/picture_box.h"
@@ -261,11 +261,13 @@ void expectAnswerBoxesInOrder(PracticeWindow* w, int parts) {
         EXPECT_GT(at, previous) << "answer box " << k << " of " << parts;
         previous = at;
     }
-    if (w->RemQns()->isVisible())
+    if (w->RemQns()->isVisible()) {
         EXPECT_GT(stops.indexOf(w->RemQns()), previous);
-    for (QWidget* stop : stops)
+    }
+    for (QWidget* stop : stops) {
         EXPECT_FALSE(stop && accessibleName(stop).isEmpty() && !insideBrowser(stop))
             << stop->objectName().toStdString();
+    }
 }
 
 TEST_F(KeyboardTest, everyControlTheKeyboardReachesHasANameInBothWindowsAndTakes) {

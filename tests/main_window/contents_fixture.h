@@ -6,7 +6,7 @@
 #include "main_window/contents.h"
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
-#include "practice/paper_hand_over.h"
+#include "practice/practice_host.h"
 #include "tests/support/test_support.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"

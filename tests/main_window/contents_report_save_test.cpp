@@ -1,9 +1,10 @@
 // The Report page's save commands in the main window: where the buttons
 // stand, and that each writes the chosen subject's files as they are now.
 #include "contents_fixture.h"
-#include "main_window/report_export.h"
-#include "main_window/report_saving.h"
-#include "main_window/subject_data.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/logic/subject_data.h"
+#include "main_window/report/report_saving.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/pdf_text.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/subject_data.h"
+#include "main_window/logic/subject_data.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/subject_data.h"
+#include "main_window/logic/subject_data.h"
 
 // The fullest subject a course can hold, for the one-page report: ten topics
 // with long names ("Topic 7 of Water, Heat, Light and Sound"), all fifty

@@ -1,5 +1,5 @@
 #include "contents_test_support.h"
-#include "main_window/home_page_rules.h"
+#include "main_window/logic/home_page_rules.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "contents_test_support.h"
-#include "main_window/tab_strip_rules.h"
-#include "main_window/toolbar_rules.h"
+#include "main_window/logic/tab_strip_rules.h"
+#include "main_window/logic/toolbar_rules.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "main_window/report_export.h"
+#include "main_window/logic/report_export.h"
 #include "tests/main_window/contents_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "contents_test_support.h"
-#include "main_window/report_figures.h"
-#include "main_window/report_sections.h"
+#include "main_window/logic/report_figures.h"
+#include "main_window/logic/report_sections.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "main_window/report_page.h"
-#include "main_window/trend_plot_view.h"
+#include "main_window/report/report_page.h"
+#include "main_window/report/trend_plot_view.h"
 #include "tests/main_window/report_widgets_support.h"
 #include "ui_frame/picture_box.h"
 

@@ -1,14 +1,15 @@
 // The report a parent keeps: its PDF page read back with pdftotext against
 // the figures the Report page shows, its size, and the saving of the PDF and
 // CSV files where the pupil chooses.
-#include "main_window/report_document.h"
-#include "main_window/report_export.h"
-#include "main_window/report_figures.h"
-#include "main_window/report_saving.h"
-#include "main_window/trend_series.h"
+#include "main_window/logic/report_export.h"
+#include "main_window/logic/report_figures.h"
+#include "main_window/logic/trend_series.h"
+#include "main_window/report/report_document.h"
+#include "main_window/report/report_saving.h"
 #include "marking/score.h"
 #include "tests/main_window/fullest_subject.h"
 #include "tests/main_window/report_widgets_support.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/pdf_text.h"
 
 #include <QDir>

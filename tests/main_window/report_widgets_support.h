@@ -3,7 +3,7 @@
 #include "data/app_folder.h"
 #include "data/course_content.h"
 #include "data/progress_store.h"
-#include "main_window/subject_data.h"
+#include "main_window/logic/subject_data.h"
 #include "tests/support/test_support.h"
 #include "ui_frame/picture_source.h"
 #include "ui_frame/skin_context.h"

@@ -1,5 +1,5 @@
 #include "contents_test_support.h"
-#include "main_window/results_printout.h"
+#include "main_window/logic/results_printout.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "main_window/subject_data.h"
+#include "main_window/logic/subject_data.h"
 #include "tests/support/test_support.h"
 
 #include "data/record_file.h"

@@ -1,5 +1,5 @@
-#include "main_window/trend_plot_view.h"
-#include "main_window/trend_series.h"
+#include "main_window/logic/trend_series.h"
+#include "main_window/report/trend_plot_view.h"
 
 #include <QImage>
 

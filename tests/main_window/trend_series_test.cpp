@@ -1,5 +1,5 @@
 #include "contents_test_support.h"
-#include "main_window/trend_series.h"
+#include "main_window/logic/trend_series.h"
 #include "tests/support/test_support.h"
 
 #include "data/record_file.h"

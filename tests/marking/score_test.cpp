@@ -78,18 +78,6 @@ TEST(MarkingDate, isDayMonthNameAndFullYearOnEveryMachine) {
     EXPECT_EQ(MarkingDateText(QDate(2024, 3, 7)), "7 Mar 2024");
 }
 
-TEST(MarkingMoment, readsTheInjectedClockOnce) {
-    const QDateTime start(QDate(2024, 3, 7), QTime(23, 59, 0));
-    ManualClock clock(start);
-    clock.advanceSeconds(65);
-    MarkingMoment moment = TakeMarkingMoment(clock, start);
-    EXPECT_EQ(moment.date, "8 Mar 2024"); // the date of marking, not of opening
-    EXPECT_EQ(moment.timeTaken, "0:1:5");
-
-    clock.advanceSeconds(25 * 3600);
-    EXPECT_EQ(TakeMarkingMoment(clock, start).timeTaken, "25:1:5");
-}
-
 struct ParseRow {
     const char* name;
     const char* text;

@@ -4,8 +4,8 @@
 #include "marking/answer_judge.h"
 #include "practice/answer_notes.h"
 #include "practice/answer_sheet.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
-#include "ui_frame/units.h"
 
 #include <QTest>
 

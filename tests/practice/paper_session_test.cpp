@@ -2,7 +2,7 @@
 // the content through the scratch file, the progress of both takes with the
 // second take's carry-over, the saving of the answers, and the reasons a
 // paper cannot be opened.
-#include "practice/paper_session.h"
+#include "practice/logic/paper_session.h"
 
 #include "tests/support/test_support.h"
 

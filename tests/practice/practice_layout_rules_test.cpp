@@ -1,7 +1,7 @@
 // The practice window's geometry: the layout pass, the answer-sheet toggle,
 // the first placement, the resize drag's edges, snapping and limits, and the
 // pointer shapes.
-#include "practice/practice_layout_rules.h"
+#include "practice/logic/practice_layout_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -200,11 +200,13 @@ TEST(FooterTest, noPanelEverCoversAnotherAtAnyWidth) {
                     shown << panel;
             }
             for (qsizetype a = 0; a < shown.size(); ++a) {
-                for (qsizetype b = a + 1; b < shown.size(); ++b)
+                for (qsizetype b = a + 1; b < shown.size(); ++b) {
                     EXPECT_FALSE(shown[a].intersects(shown[b]))
                         << "width " << width << ", panels " << a << " and " << b;
-                if (a > 0)
+                }
+                if (a > 0) {
                     EXPECT_TRUE(QRect(0, 0, width, 25).contains(shown[a])) << "width " << width;
+                }
             }
             // The bar or the remaining-questions panel keeps the left end,
             // moved in as far as the strip allows.

@@ -4,7 +4,7 @@
 // and the toolbar's press tracking.
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
-#include "practice/practice_layout_rules.h"
+#include "practice/logic/practice_layout_rules.h"
 #include "practice/question_browser.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/picture_box.h"

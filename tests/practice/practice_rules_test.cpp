@@ -1,8 +1,8 @@
 // The practice window's rules without a window: numbering, the remaining
 // list, the answered count, moves, the carry-over, the toolbar, the frames,
 // and what an answer box lets in.
-#include "practice/answer_box.h"
-#include "practice/practice_rules.h"
+#include "practice/logic/answer_input.h"
+#include "practice/logic/practice_rules.h"
 
 #include "tests/support/test_support.h"
 

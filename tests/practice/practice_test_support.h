@@ -2,10 +2,12 @@
 
 #include "data/course_content.h"
 #include "data/progress_store.h"
-#include "practice/paper_hand_over.h"
+#include "practice/practice_host.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_services.h"
 #include "practice/practice_window.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/manual_monotonic_clock.h"
 #include "tests/support/test_support.h"
 
 #include <QByteArray>

@@ -6,9 +6,9 @@
 #include "practice/answer_sheet.h"
 #include "practice/question_browser.h"
 #include "tests/practice/practice_test_support.h"
+#include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
-#include "ui_frame/units.h"
 
 #include <QComboBox>
 #include <QDir>

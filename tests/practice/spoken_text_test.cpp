@@ -1,6 +1,6 @@
 // What a screen reader says for the practice window's symbols and figures:
 // the answer boxes' names, the result labels, the clock and the score.
-#include "practice/spoken_text.h"
+#include "practice/logic/spoken_text.h"
 
 #include "marking/answer_judge.h"
 

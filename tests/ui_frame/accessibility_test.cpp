@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace orvanta;
 using namespace orvanta::test;
 

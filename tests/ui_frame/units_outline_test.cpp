@@ -1,5 +1,5 @@
+#include "ui_frame/logic/units.h"
 #include "ui_frame/outline.h"
-#include "ui_frame/units.h"
 
 #include <QWidget>
 

@@ -263,7 +263,7 @@ public:
         const int pageWidth = answerLeft - 7 - 2;
         const int pageHeight = contentHeight - 25;
         p.fillRect(2, contentTop, pageWidth, pageHeight, c.paper);
-        p.fillRect(8, contentTop + 5, pageWidth - 24, 25, QColor(225, 236, 250));
+        p.fillRect(8, contentTop + 5, pageWidth - 24, 25, c.titleStrip);
         caption(p, QRect(14, contentTop + 5, 200, 25), QStringLiteral("Question 1"), 13, true);
         caption(p, QRect(20, contentTop + 50, pageWidth - 40, 40),
                 QStringLiteral("Choose the word that best completes each sentence."), 13);

@@ -16,12 +16,15 @@
 #include "main_window/click_label.h"
 #include "main_window/contents.h"
 #include "main_window/home_page.h"
-#include "main_window/report_page.h"
+#include "main_window/report/report_page.h"
 #include "marking/paper_marking.h"
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
+#include "practice/logic/practice_rules.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/manual_monotonic_clock.h"
 #include "ui_frame/picture_box.h"
 
 #include <QApplication>
@@ -245,7 +248,7 @@ private:
         if (featured(take)) {
             // The photographed question: its first part wrong (and its second
             // too when a third stays right), the rest right.
-            const int offset = paper.partOffset(shown - 1);
+            const int offset = PartOffset(paper.partCounts, shown);
             const int parts = paper.partCounts.at(shown - 1);
             for (int k = 0; k < parts; ++k)
                 answers[offset + k] = right.at(offset + k);
@@ -257,12 +260,13 @@ private:
             if (featured(take) && q == shown) {
                 // Caught half-way through the question, the clock running.
                 QStringList typedSoFar(answers.size(), QString());
-                typedSoFar[paper.partOffset(q - 1)] = answers.at(paper.partOffset(q - 1));
+                typedSoFar[PartOffset(paper.partCounts, q)] =
+                    answers.at(PartOffset(paper.partCounts, q));
                 answerQuestion(w, q, typedSoFar);
                 clock_->advanceSeconds(6 * 60 + 15);
                 w->tick(kAway);
                 shoot(w, QStringLiteral("question"));
-                answers[paper.partOffset(q - 1)] = QString();
+                answers[PartOffset(paper.partCounts, q)] = QString();
             }
             answerQuestion(w, q, answers);
         }
@@ -289,7 +293,7 @@ private:
         for (int i = 0; i < right.size(); ++i)
             answers[i] = i % 4 == 3 ? slipOf(right.at(i), paper.types.value(i)) : right.at(i);
         if (featured(take)) {
-            const int offset = paper.partOffset(shown - 1);
+            const int offset = PartOffset(paper.partCounts, shown);
             answers[offset] = slipOf(right.at(offset), paper.types.value(offset));
             if (paper.partCounts.at(shown - 1) >= 3)
                 answers[offset + 1] = right.at(offset + 1);
