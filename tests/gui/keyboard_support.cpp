@@ -22,6 +22,10 @@ namespace {
 // The pointer stays away from every control: hover pictures play no part.
 const QPoint kAway(-1000, -1000);
 
+// How long the display is given to activate a window before the test
+// activates it itself; a bound, not a measure.
+constexpr int kActivationWaitMs = 2000;
+
 } // namespace
 
 KeyboardPopUps::KeyboardPopUps() {
@@ -103,20 +107,41 @@ void KeyboardProgram::start() {
     contents_->setPracticeLauncher(launcher_.get());
     store_ = std::make_unique<ProgressStore>(library(), folder(), contents_->lblCOD);
     contents_->show();
+    keysGoTo(contents_.get());
     EXPECT_TRUE(makeActive(contents_.get()));
-    // An activated window gives the focus to its own focus widget, which is
-    // the window itself at start; without a window manager that can lag.
-    if (!QApplication::focusWidget())
-        contents_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 QWidget* KeyboardProgram::keyTarget() {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup->focusWidget() ? popup->focusWidget() : popup;
-    return QApplication::focusWidget();
+    if (QWidget* focused = QApplication::focusWidget())
+        return focused;
+    QWidget* window = QApplication::activeWindow();
+    if (!window)
+        return nullptr;
+    return window->focusWidget() ? window->focusWidget() : window;
+}
+
+void KeyboardProgram::keysGoTo(QWidget* window) {
+    keyWindow() = window;
+}
+
+QPointer<QWidget>& KeyboardProgram::keyWindow() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+void KeyboardProgram::reactivateKeyWindow() {
+    // A modal pop-up or an open list has the keys while it is shown.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    QWidget* window = keyWindow();
+    if (window && window->isVisible() && QApplication::activeWindow() != window)
+        makeActive(window);
 }
 
 void KeyboardProgram::press(int key, Qt::KeyboardModifiers modifiers) {
+    reactivateKeyWindow();
     QWidget* target = keyTarget();
     if (!target) {
         ADD_FAILURE() << "no widget has the keyboard focus for key " << key;
@@ -126,6 +151,7 @@ void KeyboardProgram::press(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void KeyboardProgram::type(const QString& text) {
+    reactivateKeyWindow();
     QWidget* target = keyTarget();
     if (!target) {
         ADD_FAILURE() << "no widget has the keyboard focus to type " << text.toStdString();
@@ -152,8 +178,17 @@ bool KeyboardProgram::tabTo(const QWidget* target, int limit) {
 bool KeyboardProgram::makeActive(QWidget* window) {
     if (QApplication::activeWindow() == window)
         return true;
+    // Without a window manager the display may never hand the window the
+    // input focus, or take it away again when a pop-up closes; after a short
+    // wait the application is told directly, as a window manager's focus
+    // event would tell it. The window's last focused control gets the focus
+    // back.
+    window->raise();
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window, kPageTimeoutMs);
+    if (QTest::qWaitForWindowActive(window, kActivationWaitMs))
+        return true;
+    QApplication::setActiveWindow(window);
+    return QApplication::activeWindow() == window;
 }
 
 PracticeWindow* KeyboardProgram::openPaperByKey(int key) {
@@ -170,6 +205,7 @@ PracticeWindow* KeyboardProgram::openPaperByKey(int key) {
         return nullptr;
     PracticeWindow* w = launcher_->practiceWindow();
     w->tick(kAway);
+    keysGoTo(w);
     return makeActive(w) ? w : nullptr;
 }
 
@@ -182,6 +218,7 @@ bool KeyboardProgram::waitUntilClosed(PracticeWindow* window) {
     QPointer<PracticeWindow> alive(window);
     if (!QTest::qWaitFor([&] { return alive.isNull(); }, kPageTimeoutMs))
         return false;
+    keysGoTo(contents_.get());
     return makeActive(contents_.get());
 }
 

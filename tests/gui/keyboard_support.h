@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -68,14 +69,20 @@ public:
     // --- The keyboard -----------------------------------------------------
 
     // The widget keys go to: the focused widget of an open drop-down list,
-    // else the application's focus widget.
+    // else the application's focus widget, else the active window's last
+    // focused control.
     static QWidget* keyTarget();
+    // The window the keys are meant for: before each key it is made the
+    // active window again when the display took that away (a pop-up closed),
+    // unless a pop-up or a list is open.
+    static void keysGoTo(QWidget* window);
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void type(const QString& text);
     // Presses Tab until `target` has the focus; false when it never does
     // (after `limit` presses).
     static bool tabTo(const QWidget* target, int limit = 80);
-    // What a window manager does for a window that opens: activates it.
+    // What a window manager does for a window that opens: activates it,
+    // with a bounded wait.
     static bool makeActive(QWidget* window);
 
     // Presses `key` on the focused paper button of the main window and
@@ -95,6 +102,9 @@ public:
     const ProgressStore& store() const { return *store_; }
 
 private:
+    static QPointer<QWidget>& keyWindow();
+    static void reactivateKeyWindow();
+
     QTemporaryDir home_;
     QByteArray savedHome_;
     std::shared_ptr<ManualMonotonicClock> clock_ = std::make_shared<ManualMonotonicClock>();
