@@ -1,26 +1,18 @@
 #include "keyboard_support.h"
 
-#include "data/resource_install.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/pop_up.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 namespace orvanta::test {
 
 namespace {
-
-// The pointer stays away from every control: hover pictures play no part.
-const QPoint kAway(-1000, -1000);
 
 // How long the display is given to activate a window before the test
 // activates it itself; a bound, not a measure.
@@ -63,52 +55,11 @@ void KeyboardPopUps::answerShownPopUp() {
     poll_.start();
 }
 
-KeyboardProgram::KeyboardProgram()
-    : savedHome_(qgetenv("ORVANTA_HOME"))
-    , calendar_(std::make_shared<ManualClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 30)))) {
-    static const bool registered = RegisterResourceBundle(QCoreApplication::applicationDirPath() +
-                                                          QStringLiteral("/orvanta.rcc"));
-    if (!registered)
-        throw std::runtime_error("build/bin/orvanta.rcc is missing");
-    qputenv("ORVANTA_HOME", home_.path().toLocal8Bit());
-}
-
-KeyboardProgram::~KeyboardProgram() {
-    // The launcher goes first, taking its window and browser profile.
-    launcher_.reset();
-    contents_.reset();
-    if (savedHome_.isNull())
-        qunsetenv("ORVANTA_HOME");
-    else
-        qputenv("ORVANTA_HOME", savedHome_);
-}
-
-ResourceLibrary KeyboardProgram::library() const {
-    return ResourceLibrary(ResourceLibrary::bundledRoot());
-}
-
-AppFolder KeyboardProgram::folder() const {
-    return AppFolder(home_.path());
-}
-
 void KeyboardProgram::start() {
-    contents_ = std::make_unique<Contents>(library(), AppFolder::fromEnvironment(), nullptr,
-                                           [] { return kAway; });
-    PracticeServices services;
-    services.monotonic = clock_;
-    services.calendar = calendar_;
-    services.invalidOperation = [](QWidget*) {};
-    services.placeCursor = [](QPoint) {};
-    services.leftButtonHeld = [] { return false; };
-    services.choosePrinter = [](QPrinter&, QWidget*) { return false; };
-    services.markingBarMs = 0;
-    launcher_ =
-        std::make_unique<PracticeWindows>(contents_->practiceEnvironment(), *contents_, services);
-    contents_->setPracticeLauncher(launcher_.get());
-    store_ = std::make_unique<ProgressStore>(library(), folder(), contents_->lblCOD);
-    contents_->show();
-    keysGoTo(contents_.get());
-    EXPECT_TRUE(makeActive(contents_.get()));
+    ProgramUnderTest::start();
+    contents().show();
+    keysGoTo(&contents());
+    EXPECT_TRUE(makeActive(&contents()));
 }
 
 QWidget* KeyboardProgram::keyTarget() {
@@ -192,19 +143,10 @@ bool KeyboardProgram::makeActive(QWidget* window) {
 }
 
 PracticeWindow* KeyboardProgram::openPaperByKey(int key) {
-    std::unique_ptr<QSignalSpy> firstPage;
-    const auto opened = QObject::connect(
-        launcher_.get(), &PracticeWindows::practiceWindowOpened, [&](PracticeWindow* w) {
-            firstPage = std::make_unique<QSignalSpy>(w, &PracticeWindow::pageLoaded);
-        });
-    press(key);
-    QObject::disconnect(opened);
-    if (!firstPage || (firstPage->isEmpty() && !firstPage->wait(kPageTimeoutMs)))
+    PracticeWindow* w = openPaperBy([key] { press(key); });
+    if (!w)
         return nullptr;
-    if (!firstPage->first().first().toBool())
-        return nullptr;
-    PracticeWindow* w = launcher_->practiceWindow();
-    w->tick(kAway);
+    w->tick(kPointerAway);
     keysGoTo(w);
     return makeActive(w) ? w : nullptr;
 }
@@ -218,19 +160,8 @@ bool KeyboardProgram::waitUntilClosed(PracticeWindow* window) {
     QPointer<PracticeWindow> alive(window);
     if (!QTest::qWaitFor([&] { return alive.isNull(); }, kPageTimeoutMs))
         return false;
-    keysGoTo(contents_.get());
-    return makeActive(contents_.get());
-}
-
-QByteArray KeyboardProgram::templateBytes(ProgressFile which, int subject) const {
-    return readBytes(library().pathOf(ProgressTemplateResource(subject, which)));
-}
-
-QByteArray paperRecord(int paperNumber, const QStringList& values) {
-    QByteArray line = '#' + QByteArray::number(paperNumber) + '#';
-    for (const QString& value : values)
-        line += '>' + value.toLatin1();
-    return line;
+    keysGoTo(&contents());
+    return makeActive(&contents());
 }
 
 } // namespace orvanta::test

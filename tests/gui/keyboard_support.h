@@ -1,26 +1,15 @@
 #pragma once
 
-#include "data/course_content.h"
-#include "data/progress_store.h"
-#include "main_window/contents.h"
-#include "marking/clock.h"
-#include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
-#include "tests/support/manual_clock.h"
-#include "tests/support/manual_monotonic_clock.h"
+#include "tests/gui/program_under_test.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include <memory>
-
-// The whole program on the bundled course in a temporary ORVANTA_HOME, under
-// Xvfb, driven from the keyboard: key presses go to the widget that has the
+// The whole program driven from the keyboard: key presses go to the widget that has the
 // focus, as a pupil's keyboard would send them, and the pop-ups are answered
 // by key presses too. Only what a window manager would do is done by hand:
 // a window that opens is made the active one.
@@ -50,21 +39,12 @@ private:
     QTimer poll_;
 };
 
-class KeyboardProgram {
+class KeyboardProgram : public ProgramUnderTest {
 public:
-    KeyboardProgram();
-    ~KeyboardProgram();
-
-    // Starts the program as main() does, with the clocks, the marking bar
-    // and the print dialogs under the test's control, and shows the main
-    // window, active.
+    // Starts the program and shows the main window, active.
     void start();
 
-    Contents& contents() { return *contents_; }
-    PracticeWindows& launcher() { return *launcher_; }
     KeyboardPopUps& popUps() { return popUps_; }
-    ResourceLibrary library() const;
-    AppFolder folder() const;
 
     // --- The keyboard -----------------------------------------------------
 
@@ -95,27 +75,11 @@ public:
     // Waits until the practice window is gone, then activates the main window.
     bool waitUntilClosed(PracticeWindow* window);
 
-    // --- The files --------------------------------------------------------
-
-    QString file(ProgressFile which, int subject) const { return store_->path(which, subject); }
-    QByteArray templateBytes(ProgressFile which, int subject) const;
-    const ProgressStore& store() const { return *store_; }
-
 private:
     static QPointer<QWidget>& keyWindow();
     static void reactivateKeyWindow();
 
-    QTemporaryDir home_;
-    QByteArray savedHome_;
-    std::shared_ptr<ManualMonotonicClock> clock_ = std::make_shared<ManualMonotonicClock>();
-    std::shared_ptr<ManualClock> calendar_;
     KeyboardPopUps popUps_;
-    std::unique_ptr<Contents> contents_;
-    std::unique_ptr<PracticeWindows> launcher_;
-    std::unique_ptr<ProgressStore> store_;
 };
-
-// A record of the paper as the progress files hold it: "#number#>v1>v2...".
-QByteArray paperRecord(int paperNumber, const QStringList& values);
 
 } // namespace orvanta::test
