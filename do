@@ -5,6 +5,9 @@
 #   ./do test    install what is missing, build, run every test headless
 #   ./do build   install what is missing and build
 #   ./do bench   install what is missing, build, run the benchmarks
+#   ./do package install what is missing, build, make and check the Debian
+#                package build/orvanta-practice_<version>-1_<arch>.deb
+#   ./do screenshots  install what is missing, build, retake docs/screenshots
 #
 # Everything is built into build/ (executables in build/bin/).
 set -euo pipefail
@@ -19,6 +22,7 @@ packages=(
     libqt6webenginecore6-bin libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation xdg-utils poppler-utils
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*"; }
@@ -105,8 +109,27 @@ bench)
         esac
     done
     ;;
+package)
+    install_packages
+    configure_and_build
+    say "Packaging"
+    rm -f "$build"/*.deb
+    (cd "$build" && cpack -G DEB)
+    deb="$(ls "$build"/*.deb)"
+    say "Checking $(basename "$deb") with lintian"
+    lintian --fail-on error "$deb"
+    dpkg-deb --info "$deb" | sed -n 's/^ \(Version\|Installed-Size\|Depends\):/\1:/p'
+    echo "$deb ($(stat -c %s "$deb") bytes)"
+    echo "Install it with:  sudo apt install $deb"
+    ;;
+screenshots)
+    install_packages
+    configure_and_build
+    say "Taking the screenshots into docs/screenshots"
+    exec "$root/tools/screenshots/take_screenshots.sh" "$build" "$root/docs/screenshots"
+    ;;
 *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -1,13 +1,141 @@
 // Orvanta Practice: shows the main window, whose loading is the start-up.
+//
+// With ORVANTA_START_CHECK=1 a run checks an installation instead of serving
+// a pupil (the package test does this on the unpacked package): once the main
+// window has been painted and the web engine has shown a page, the
+// program prints what it saw on standard output and quits, with 0 only when
+// the start-up had nothing to tell the pupil.
 #include "data/app_folder.h"
 #include "data/resource_install.h"
 #include "main_window/contents.h"
 #include "practice/practice_launcher.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTextStream>
+#include <QWebEnginePage>
+
+#include <memory>
 
 using namespace orvanta;
+
+namespace {
+
+const QString kProgramName = QStringLiteral("Orvanta Practice");
+const QString kBundleName = QStringLiteral("orvanta.rcc");
+
+// Where the course bundle may be: beside the program (the build tree), then
+// where the installation puts it (ORVANTA_INSTALLED_DATA_DIR, relative to the
+// program's folder). Both follow the program's own folder, never the working
+// folder, so the program starts the same from a menu, a terminal or a test.
+QStringList bundleCandidates() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return {programFolder.filePath(kBundleName),
+            QDir::cleanPath(programFolder.filePath(QStringLiteral(ORVANTA_INSTALLED_DATA_DIR) +
+                                                   u'/' + kBundleName))};
+}
+
+// Registers the first bundle found; otherwise the message for the user.
+QString registerBundle() {
+    const QStringList candidates = bundleCandidates();
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path))
+            continue;
+        if (RegisterResourceBundle(path))
+            return {};
+        return QStringLiteral("%1 cannot start: its course file %2 is damaged. "
+                              "Please install the program again.")
+            .arg(kProgramName, QDir::toNativeSeparators(path));
+    }
+    return QStringLiteral("%1 cannot start: its course file %2 is missing. It was looked for "
+                          "as %3. Please install the program again.")
+        .arg(kProgramName, kBundleName,
+             QDir::toNativeSeparators(candidates.join(QStringLiteral(" and "))));
+}
+
+bool startCheckRequested() {
+    return qEnvironmentVariable("ORVANTA_START_CHECK") == u"1";
+}
+
+// The check of ORVANTA_START_CHECK: waits for the main window's first paint
+// and for the text of a page shown in the practice windows' browser profile,
+// then ends the event loop.
+class StartCheck final : public QObject {
+public:
+    StartCheck(Contents& contents, QWebEngineProfile* profile)
+        : contents_(contents)
+        , notices_(contents.pendingNotices())
+        , page_(std::make_unique<QWebEnginePage>(profile)) {
+        contents_.installEventFilter(this);
+        connect(page_.get(), &QWebEnginePage::loadFinished, this, [this](bool ok) {
+            if (!ok)
+                return fail(QStringLiteral("the web engine could not show a page"));
+            // The page's text comes back from the page process: it ran.
+            page_->toPlainText([this](const QString& text) {
+                say(QStringLiteral("web engine: a page answered \"%1\"").arg(text.trimmed()));
+                engineAnswered_ = true;
+                finishWhenDone();
+            });
+        });
+        connect(page_.get(), &QWebEnginePage::renderProcessTerminated, this,
+                [this] { fail(QStringLiteral("the web engine's page process ended")); });
+        page_->setHtml(QStringLiteral("<html><body>ready</body></html>"));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &contents_ && event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            // Reported once the paint is over, so a crash while painting
+            // shows as a missing line.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const StartUpReport& report = contents_.startUpReport();
+                    int created = 0;
+                    for (const auto& files : report.createdFiles)
+                        created += int(files.size());
+                    say(QStringLiteral("main window shown: \"%1\", %2 x %3")
+                            .arg(contents_.windowTitle())
+                            .arg(contents_.width())
+                            .arg(contents_.height()));
+                    say(QStringLiteral("start-up: %1 pictures installed, %2 progress files "
+                                       "created")
+                            .arg(report.picturesInstalled)
+                            .arg(created));
+                    for (const QString& notice : notices_)
+                        say(QStringLiteral("start-up problem: ") + notice);
+                    finishWhenDone();
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void say(const QString& line) {
+        QTextStream(stdout) << "orvanta-practice: " << line << Qt::endl;
+    }
+    void fail(const QString& reason) {
+        say(QStringLiteral("check failed: ") + reason);
+        QCoreApplication::exit(1);
+    }
+    void finishWhenDone() {
+        if (painted_ && engineAnswered_)
+            QCoreApplication::exit(notices_.isEmpty() ? 0 : 1);
+    }
+
+    Contents& contents_;
+    const QStringList notices_;
+    std::unique_ptr<QWebEnginePage> page_;
+    bool painted_ = false;
+    bool engineAnswered_ = false;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // The practice window's web engine needs contexts shared before the
@@ -16,14 +144,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Practice"));
+    // Ties the windows to the menu entry, for the desktop's task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTA_DESKTOP_ID));
+    const bool check = startCheckRequested();
 
-    const QString bundle = QCoreApplication::applicationDirPath() + QStringLiteral("/orvanta.rcc");
-    if (!RegisterResourceBundle(bundle)) {
+    const QString bundleProblem = registerBundle();
+    if (!bundleProblem.isEmpty()) {
+        QTextStream(stderr) << bundleProblem << Qt::endl;
         // Without the bundle there are no pictures for the program's own pop-up.
-        QMessageBox::critical(nullptr, QStringLiteral("Orvanta Practice"),
-                              QStringLiteral("The course file \"%1\" is missing or damaged. "
-                                             "Please install the program again.")
-                                  .arg(bundle));
+        if (!check)
+            QMessageBox::critical(nullptr, kProgramName, bundleProblem);
         return 1;
     }
 
@@ -33,6 +163,10 @@ int main(int argc, char* argv[]) {
     // practice window and browser profile with it.
     PracticeWindows practiceWindows(contents.practiceEnvironment(), contents);
     contents.setPracticeLauncher(&practiceWindows);
+    // Goes before the browser profile it uses.
+    std::unique_ptr<StartCheck> startCheck;
+    if (check)
+        startCheck = std::make_unique<StartCheck>(contents, practiceWindows.profile());
     contents.show();
     return app.exec();
 }

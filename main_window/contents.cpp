@@ -92,6 +92,8 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     , skin_{std::make_shared<PictureSource>(folder_.graphicsFolder()), std::move(cursor)}
     , popUps_(skin_, PopUpResponse)
     , resultsPrinter_(popUpMessages(popUps_, this), systemPrintDialogs(), this)
+    , reportSaver_(popUpMessages(popUps_, this), systemSaveFileDialog(),
+                   std::make_shared<SystemClock>(), this)
     , webLink_(WebLinkShell::system()) {
     setObjectName(QStringLiteral("Contents"));
     setAttribute(Qt::WA_QuitOnClose);
@@ -192,6 +194,11 @@ void Contents::createPages() {
     Body_Report = new ReportPage(skin_, this);
     connect(Body_Report, &ReportPage::reportPosChanged, this,
             [this](const QString& position) { txtReportPos = position; });
+    reportSaveButtons_ = new ReportSaveButtons(Body_Report->sectionPanel(ReportSection::Overall));
+    connect(reportSaveButtons_, &ReportSaveButtons::saveReportClicked, this,
+            &Contents::SaveReportPdf);
+    connect(reportSaveButtons_, &ReportSaveButtons::saveResultsClicked, this,
+            &Contents::SaveResultsCsv);
 
     for (QWidget* page : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_About),
                           static_cast<QWidget*>(Body_Trash), static_cast<QWidget*>(Body_Report)}) {
@@ -449,16 +456,30 @@ void Contents::BuildReport() {
     const std::optional<SubjectData> subject = freshSubjectData(QStringLiteral("report"));
     if (!subject)
         return;
-    QString trendLine;
-    try {
-        trendLine = ProgressStore(library_, folder_, lblCOD).ReadTrendLine(subject->subject);
-    } catch (const RecordFileError& e) {
-        tellPupil(QStringLiteral("Your recent scores in %1 could not be read. %2")
-                      .arg(subject->name, readableError(e.message())));
-    }
+    const QString trendLine = readTrendLine(*subject);
     Body_Report->setReportPos(txtReportPos);
     Body_Report->showReport(*subject, trendLine);
     placePage(Body_Report);
+}
+
+QString Contents::readTrendLine(const SubjectData& subject) {
+    try {
+        return ProgressStore(library_, folder_, lblCOD).ReadTrendLine(subject.subject);
+    } catch (const RecordFileError& e) {
+        tellPupil(QStringLiteral("Your recent scores in %1 could not be read. %2")
+                      .arg(subject.name, readableError(e.message())));
+        return {};
+    }
+}
+
+void Contents::SaveReportPdf() {
+    if (const std::optional<SubjectData> subject = freshSubjectData(QStringLiteral("report")))
+        reportSaver_.SaveReportPdf(course().title, *subject, readTrendLine(*subject));
+}
+
+void Contents::SaveResultsCsv() {
+    if (const std::optional<SubjectData> subject = freshSubjectData(QStringLiteral("results file")))
+        reportSaver_.SaveResultsCsv(*subject);
 }
 
 void Contents::PrintResults() {

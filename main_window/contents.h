@@ -5,6 +5,7 @@
 #include "data/resource_install.h"
 #include "main_window/home_page_rules.h"
 #include "main_window/report_page.h"
+#include "main_window/report_saving.h"
 #include "main_window/results_printing.h"
 #include "main_window/subject_data.h"
 #include "main_window/web_link.h"
@@ -88,6 +89,9 @@ public:
     SkinnedFrame& frame() { return *frame_; }
     // The printer the Setup command chose, and the dialogs of printing.
     ResultsPrinter& resultsPrinter() { return resultsPrinter_; }
+    // What the Report page's save buttons use: dialog, clock, messages.
+    ReportSaver& reportSaver() { return reportSaver_; }
+    ReportSaveButtons* reportSaveButtons() const { return reportSaveButtons_; }
 
     // Hidden fields, read and written as text as the other windows expect.
     QString LChose = QStringLiteral("1");     // chosen subject "1".."3"
@@ -158,6 +162,13 @@ private:
     void BuildReport();
     void PrintResults();
     void PrintSetup();
+    // The Report page's commands: the report as a PDF file and the results
+    // as a CSV file, of the chosen subject as its files hold it now.
+    void SaveReportPdf();
+    void SaveResultsCsv();
+    // The chosen subject's trend line, or empty after telling the pupil why
+    // it cannot be read.
+    QString readTrendLine(const SubjectData& subject);
     // The chosen subject as its summary file holds it now, or nothing after
     // telling the pupil why it cannot be read.
     std::optional<SubjectData> freshSubjectData(const QString& purpose);
@@ -169,6 +180,8 @@ private:
     SkinContext skin_;
     PopUpChannel popUps_;
     ResultsPrinter resultsPrinter_;
+    ReportSaver reportSaver_;
+    ReportSaveButtons* reportSaveButtons_ = nullptr;
     WebLinkShell webLink_;
     SkinnedFrame* frame_ = nullptr;
 

@@ -1,6 +1,7 @@
 #include "practice_window.h"
 
 #include "practice/answer_box.h"
+#include "practice/answer_notes.h"
 #include "practice/answer_sheet.h"
 #include "practice/marking_bar.h"
 #include "practice/question_browser.h"
@@ -139,6 +140,7 @@ void PracticeWindow::buildControls(QWebEngineProfile* profile) {
     qnTitle_->setFixedHeight(twipsToPixels(kTitleStripHeightTwips));
 
     ansBox_ = new AnswerSheet(take(), skin_.pictures, this);
+    answerNotes_ = new AnswerNotesStrip(ansBox_);
 
     picHideAns_ = new QWidget(this);
     picHideAns_->setObjectName(QStringLiteral("PicHideAns"));
@@ -586,6 +588,23 @@ void PracticeWindow::FillRetryFrame(AnswerFrame* frame, int part) {
 
 void PracticeWindow::ArrangeAnswerFrames() {
     ansBox_->ArrangeAnswerFrames(std::min(session_.partsOf(current_), kAnswerFrameCount));
+    showAnswerNotes();
+}
+
+// Beside the crosses of a sheet marked in this take: why a near miss missed.
+void PracticeWindow::showAnswerNotes() {
+    if (status_ != QLatin1String("1")) {
+        answerNotes_->clear();
+        return;
+    }
+    const PaperContent& content = session_.content();
+    const PaperProgress& progress = session_.progress();
+    const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
+    const QStringList& results =
+        take() == Take::First ? progress.firstResults : progress.secondResults;
+    answerNotes_->showNotes(MarkedSheetNotes(progress.answers, results, content.keys, content.types,
+                                             session_.offsetOf(current_), parts, take()),
+                            parts);
 }
 
 void PracticeWindow::StackAnswerFrames() {

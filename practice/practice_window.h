@@ -22,6 +22,7 @@ class QWebEngineProfile;
 namespace orvanta {
 
 class AnswerFrame;
+class AnswerNotesStrip;
 class AnswerSheet;
 class MarkingBar;
 class PictureBox;
@@ -97,6 +98,8 @@ public:
     QComboBox* RemQns() const { return remQns_; }
     AnswerSheet* AnsBox() const { return ansBox_; }
     AnswerFrame* Frame(int number) const;
+    // The notes of a marked sheet, under its frames (answer_notes.h).
+    AnswerNotesStrip* answerNotes() const { return answerNotes_; }
     QWidget* PicHideAns() const { return picHideAns_; }
     PictureBox* ImgHandle() const { return imgHandle_; }
     PictureBox* Sizer() const { return sizer_; }
@@ -202,6 +205,7 @@ private:
     QSize grabZoneTwips() const;
     QStringList partTypes(int question) const;
     void markUnmarkedTake();
+    void showAnswerNotes();
 
     PaperSession session_;
     PracticeHost& host_;
@@ -232,6 +236,7 @@ private:
     PictureBox* txtRem_ = nullptr;
     QComboBox* remQns_ = nullptr;
     AnswerSheet* ansBox_ = nullptr;
+    AnswerNotesStrip* answerNotes_ = nullptr;
     QWidget* picHideAns_ = nullptr;
     PictureBox* imgHandle_ = nullptr;
     PictureBox* sizer_ = nullptr;

@@ -6,11 +6,14 @@
 #include "main_window/contents.h"
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
+#include "main_window/report_saving.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,6 +90,23 @@ int main(int argc, char** argv) {
     contents.frame().ticker().tickNow();
     settle();
     save(out, "home_hover_report.png", window);
+
+    // The report, with its save buttons, and the pop-up after saving it.
+    *cursor = QPoint(-100, -100);
+    click(contents.ToolBar[1]);
+    save(out, "report.png", window);
+    QTemporaryDir saved;
+    contents.reportSaver().setChooseFile(
+        [&saved](QWidget*, const QString&, const QString& suggested, const QString&) {
+            return saved.filePath(QFileInfo(suggested).fileName());
+        });
+    QTimer::singleShot(400, [&] {
+        save(out, "report_saved_popup.png", window);
+        if (QWidget* popUp = QApplication::activeModalWidget())
+            popUp->close();
+    });
+    click(contents.reportSaveButtons()->saveReport());
+    click(contents.ToolBar[0]);
 
     // A paper button without a practice window: the pop-up says so.
     QTimer::singleShot(400, [&] {

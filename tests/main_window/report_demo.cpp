@@ -5,13 +5,18 @@
 //
 //   report_widgets_demo <orvanta.rcc> <output folder>
 #include "data/data_startup.h"
+#include "main_window/report_document.h"
+#include "main_window/report_export.h"
 #include "main_window/report_page.h"
+#include "main_window/report_saving.h"
 #include "main_window/results_printing.h"
 #include "main_window/subject_data.h"
+#include "tests/main_window/fullest_subject.h"
 #include "ui_frame/picture_source.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -90,6 +95,8 @@ int main(int argc, char** argv) {
     SkinContext skin;
     skin.pictures = std::make_shared<PictureSource>(PictureSource::forAppFolder(folder));
     ReportPage page(skin);
+    new ReportSaveButtons(
+        page.sectionPanel(ReportSection::Overall)); // as the main window adds them
     page.show();
     page.showReport(data, store.ReadTrendLine(subject));
     for (const char* pos : {"1", "2", "3"}) {
@@ -108,6 +115,23 @@ int main(int argc, char** argv) {
     printer.printer().setOutputFormat(QPrinter::PdfFormat);
     printer.printer().setOutputFileName({});
     const auto outcome = printer.PrintResults(course.title, data);
+    // The reports a parent keeps, of both subjects.
+    for (const int s : {subject, 3}) {
+        const ReportDocument report{course.title, *LoadSubjectData(course, store, s),
+                                    store.ReadTrendLine(s), QDate(2025, 3, 16)};
+        QFile pdf(out + QStringLiteral("/report-subject%1.pdf").arg(s));
+        if (!pdf.open(QIODevice::WriteOnly) || !WriteReportPdf(pdf, report))
+            std::fprintf(stderr, "the report of subject %d could not be written\n", s);
+        QFile csv(out + QStringLiteral("/results-subject%1.csv").arg(s));
+        if (csv.open(QIODevice::WriteOnly))
+            csv.write(ResultsCsv(report.subject));
+    }
+    // The fullest report there can be.
+    const SubjectData full = test::FullestSubject();
+    QFile fullPdf(out + QStringLiteral("/report-full.pdf"));
+    if (!fullPdf.open(QIODevice::WriteOnly) ||
+        !WriteReportPdf(fullPdf, {course.title, full, store.ReadTrendLine(3), QDate(2025, 12, 31)}))
+        std::fprintf(stderr, "the full report could not be written\n");
     std::printf("print outcome %d, pictures %d\n", static_cast<int>(outcome),
                 startUp.picturesInstalled);
     return 0;

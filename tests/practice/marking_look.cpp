@@ -2,12 +2,15 @@
 // whole papers question by question, marks them (the confirmation and the
 // marking bar shown for real), reopens them, tries them again with some
 // answers corrected, marks again and reopens, saving a screenshot of each
-// marked sheet. Not a test; run by hand under Xvfb:
+// marked sheet; then takes papers with near misses and photographs the notes
+// of their marked sheets. Not a test; run by hand under Xvfb:
 //
 //   ORVANTA_FIXTURES=tests/fixtures QTWEBENGINE_DISABLE_SANDBOX=1
 //   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/marking_look OUT_DIR
+#include "marking/answer_judge.h"
 #include "marking/paper_marking.h"
 #include "practice/answer_box.h"
+#include "practice/answer_notes.h"
 #include "practice/answer_sheet.h"
 #include "practice/practice_rules.h"
 #include "tests/practice/practice_test_support.h"
@@ -15,11 +18,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace orvanta;
 using namespace orvanta::test;
@@ -102,7 +108,9 @@ public:
     // Mark, with the confirmation shown and answered Yes; with `shootBar`
     // the marking bar is photographed half-way.
     void mark(PracticeWindow* w, const QString& name, bool shootBar) {
-        QTimer::singleShot(800, [=] {
+        QTimer::singleShot(800, [=, window = QPointer<PracticeWindow>(w)] {
+            if (!window)
+                return;
             shoot(w, name + QStringLiteral("-confirm"), 0);
             auto* popUp = qobject_cast<frmPopUp*>(QApplication::activeModalWidget());
             if (!popUp)
@@ -181,6 +189,106 @@ void takeAndRetry(Pupil& pupil, PracticeFixture& f, int subject, int paperIndex,
     w = pupil.open(subject, paperIndex, 2);
     shoot(w, label + QStringLiteral("-2-reopened"));
     pupil.close();
+}
+
+// The key with the middle letter of its longest word left out.
+QString misspelt(const QString& key) {
+    QStringList words = key.split(u' ');
+    qsizetype longest = 0;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (words[i].size() > words[longest].size())
+            longest = i;
+    }
+    if (words[longest].size() < 5)
+        return key + u'.';
+    words[longest].remove(words[longest].size() / 2, 1);
+    return words.join(u' ');
+}
+
+QString doubledTerms(const QString& key, QChar sign) {
+    QStringList terms = key.split(sign);
+    for (QString& term : terms)
+        term = QString::number(term.toLongLong() * 2);
+    return terms.join(sign);
+}
+
+// A near miss of the part's kind; `variant` picks one of two.
+QString nearMiss(const QStringList& keys, const QStringList& types, int i, int variant) {
+    const QString& key = keys.at(i);
+    const QString& type = types.at(i);
+    if (type == u"Q")
+        return QStringLiteral("7");
+    if (type == u"N")
+        return variant == 0 ? key + QStringLiteral(" cm") : QString::number(key.toDouble() * 10);
+    if (type == u"F")
+        return doubledTerms(key, u'/');
+    if (type == u"R")
+        return doubledTerms(key, u':');
+    if (type == u"X")
+        return variant == 0 ? QString(key).remove(u' ') : key + QStringLiteral(" 1");
+    if (type == u"M")
+        return misspelt(FirstAlternative(key));
+    if (type == u"G") {
+        if (!IsGroupPartKey(key))
+            return misspelt(FirstAlternative(key));
+        const std::optional<int> head = FindGroupHead(keys, i + 1);
+        return head ? FirstAlternative(keys.at(*head - 1)) : QString();
+    }
+    return variant == 0 ? misspelt(key) : key + u'.';
+}
+
+// Up to `count` questions whose marked sheet has notes, one per first
+// part's type letter as far as they go.
+QList<int> questionsWithNotes(PracticeWindow* w, int count) {
+    const PaperSession& s = w->session();
+    const PaperProgress& progress = s.progress();
+    const QStringList& results =
+        w->take() == Take::First ? progress.firstResults : progress.secondResults;
+    QList<int> chosen;
+    QStringList typesSeen;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int q = 1; q <= s.questionCount() && chosen.size() < count; ++q) {
+            const QString type = s.content().types.value(s.offsetOf(q));
+            if (chosen.contains(q) || (pass == 0 && typesSeen.contains(type)))
+                continue;
+            if (MarkedSheetNotes(progress.answers, results, s.content().keys, s.content().types,
+                                 s.offsetOf(q), s.partsOf(q), w->take())
+                    .isEmpty())
+                continue;
+            chosen.append(q);
+            typesSeen.append(type);
+        }
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
+}
+
+// Near misses of every kind a paper's parts allow: every part but every
+// fourth (left right) gets one, every seventh a far wrong answer instead.
+// Marked, the sheets of `questions` (or of up to six questions with notes)
+// are photographed; then the second take, with the same answers, likewise.
+void nearMisses(Pupil& pupil, int subject, int paperIndex, const QString& label,
+                QList<int> questions) {
+    PracticeWindow* w = pupil.open(subject, paperIndex, 1);
+    const PaperContent content = w->session().content();
+    QStringList answers = SelfAnswers(content.keys, content.types);
+    for (int i = 0; i < answers.size(); ++i) {
+        if (i % 7 == 6)
+            answers[i] = content.types.at(i) == u"Q" ? QStringLiteral("1") : QStringLiteral("zzz");
+        else if (i % 4 != 3)
+            answers[i] = nearMiss(content.keys, content.types, i, (i / 2) % 2);
+    }
+    for (int take = 1; take <= 2; ++take) {
+        if (take == 2)
+            w = pupil.open(subject, paperIndex, 2);
+        pupil.answerPaper(w, answers);
+        const QString name = label + QStringLiteral("-notes-%1").arg(take);
+        pupil.mark(w, name, false);
+        const QList<int> shown = questions.isEmpty() ? questionsWithNotes(w, 6) : questions;
+        pupil.shootQuestions(w, name, shown);
+        zoomSheet(w, name + QStringLiteral("-zoom"));
+        pupil.close();
+    }
 }
 
 // The first paper of `subject` with a question whose first part is of
@@ -284,5 +392,22 @@ int main(int argc, char** argv) {
     takeAndRetry(pupil, f, 1, choicePaper, QStringLiteral("english-choice"), {choiceQuestion},
                  false);
     markingFaults(pupil, f);
+    launcher.UnloadPracticeWindow();
+
+    // The notes of marked sheets, on fresh progress files: English (five-part
+    // questions, a 20-part cloze, long answers), Mathematics (numbers,
+    // fractions, ratios, mixed numbers) and Science (an answer group).
+    PracticeFixture fresh(useBundledCourse);
+    fresh.allowDialogs();
+    fresh.moveCursor(QPoint(5, 5));
+    PracticeWindows notesLauncher(PracticeEnvironment{fresh.course(), fresh.folder(), fresh.skin()},
+                                  fresh.host(), services);
+    Pupil notesPupil(fresh, notesLauncher);
+    nearMisses(notesPupil, 1, 1, QStringLiteral("english-p1"), {1, 2, 3});
+    nearMisses(notesPupil, 1, 13, QStringLiteral("english-p13"), {1});
+    nearMisses(notesPupil, 1, longPaper, QStringLiteral("english-long"), {longQuestion});
+    for (int paper : {1, 6, 16})
+        nearMisses(notesPupil, 2, paper, QStringLiteral("maths-p%1").arg(paper), {});
+    nearMisses(notesPupil, 3, 1, QStringLiteral("science-p1"), {13});
     return 0;
 }

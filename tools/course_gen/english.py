@@ -1,644 +1,913 @@
-"""English: grammar and vocabulary choices, cloze passages, spelling, word
-forms and sentence rewriting, built from the word banks of english_bank."""
+"""English: grammar, punctuation, vocabulary, spelling and word forms, reading
+comprehension and sentence writing, and five mock examinations.
 
+Every item is written by hand in the banks (english_*_bank, english_cloze and
+the reading passages) and asked once in the whole course. The topic papers
+follow recipes; the mock examinations follow a blueprint that gives every
+topic its share of the marks. A ledger reads each question as the variety
+measure reads a page and refuses one whose opening words are already used too
+often, so that no frame of questions or lettered parts can crowd the course."""
+
+import collections
+import math
+import random
 import re
+from dataclasses import dataclass
 
-import english_bank as bank
+import english_cloze as cloze
+import english_grammar_bank as grammar
+import english_punctuation_bank as punctuation
+import english_reading as reading
+import english_sentence_bank as sentences
+import english_spelling_bank as spelling
+import english_vocabulary_bank as vocabulary
+import variety
 from model import Exhausted, Part, Question
-from names import BOYS, GIRLS, person
-from page import blank, esc, hint, instruction, label, options, para, part, passage
+from page import blank, esc, hint, instruction, label, options, para, part, passage, render, word_box
 
 SUBJECT = "English"
-TOPICS = ["Grammar", "Vocabulary", "Grammar Cloze", "Spelling and Word Forms",
-          "Comprehension Cloze", "Sentence Rewriting", "Mock Examination"]
+TOPICS = ["Grammar", "Punctuation", "Vocabulary", "Spelling and Word Forms", "Reading Comprehension",
+          "Sentence Writing", "Mock Examination"]
+FRAME_SHARE = variety.FRAME_SHARE
 
-CHOOSE_ONE = "Choose the correct answer. Write its number (1, 2, 3 or 4) in the answer box."
-CHOOSE_EACH = "For each sentence, choose the correct answer. Write its number (1, 2, 3 or 4) in the answer box."
-FORM_GAPS = "Fill in each blank with the correct form of the word in brackets."
 GAP = "{w}"
+CHOOSE_ONE = "Choose the best answer. Write its number (1, 2, 3 or 4) in the answer box."
+CHOOSE_EACH = "For each sentence, choose the best answer. Write its number (1, 2, 3 or 4) in the answer box."
+NUMBER_IN_BOX = " Write its number in the answer box."
 
 
-def question(body, parts, kind):
-    return Question(body=body, parts=parts, kind=kind)
+VERB_INTRO = ("Write the correct form of the verb in brackets, one word in each gap. The time words tell you "
+              "which tense to use.")
+VERB_INTRO_ONE = ("Write the correct form of the verb in brackets, one word. The time words tell you which tense "
+                  "to use.")
+
+
+# Kinds that draw from another kind's bank, so that no entry is asked twice.
+SHARED_DECKS = {"grammar set": "grammar choice", "verb form": "verb forms", "prefix word": "prefixes",
+                "spelling word": "spelling", "word form": "word forms"}
+
+
+def fourth(entry):
+    return entry[3]
+
+
+def tense_of(entry):
+    return "tense " + entry[3]
+
+
+def take_preferring(deck, fits, tag, used):
+    """The first entry of `deck` that fits and whose tag is not in `used`, or
+    failing that the first that fits."""
+    if tag is not None:
+        try:
+            return deck.take(lambda entry: tag(entry) not in used and fits(entry))
+        except Exhausted:
+            pass
+    return deck.take(fits)
+
+
+@dataclass
+class Item(Question):
+    """A question with the topic whose skill it practises (1..6) and how hard
+    it is: 1 foundation, 2 core, 3 stretch."""
+
+    topic: int = 0
+    level: int = 1
+    form: str = ""  # a reading question: the form of its passage
+
+
+# Text helpers --------------------------------------------------------------------
+
+
+def marked(text):
+    """Page text from bank text: *bold* and _underlined_ words."""
+    out = esc(text)
+    out = re.sub(r"\*([^*]+)\*", r"<b>\1</b>", out)
+    return re.sub(r"_([^_]+)_", r"<u>\1</u>", out)
+
+
+def fill(sentence, gap_html):
+    """The sentence with its gap drawn, marked words and typographic quotes."""
+    before, gap, after = sentence.partition(GAP)
+    if not gap:
+        return marked(sentence)
+    return marked(before) + gap_html + marked(after)
+
+
+def with_word(sentence, word):
+    """The sentence with `word` in its gap; a word that opens the sentence gets
+    its capital letter, so that no sentence starts with a small letter."""
+    if sentence.startswith(GAP) or sentence.startswith("_" + GAP):
+        word = word[:1].upper() + word[1:]
+    return sentence.replace(GAP, word)
+
+
+def option_order(text):
+    """A random source of its own for the options of one item, seeded by the
+    item's text: the options keep their order however often the item is
+    tried before it fits, and the order does not depend on the hash seed."""
+    return random.Random("options:" + text)
 
 
 def shuffled_options(rng, right, wrong):
-    """Four choices with the right one at a random place; (texts, key)."""
-    choices = [right] + list(wrong[:3])
-    if len(set(choices)) < 4:
-        return None, None
+    """Four different choices with the right one at a random place: (texts, key)."""
+    choices = [right] + list(wrong)
+    if len(choices) != 4 or len(set(choices)) != 4:
+        raise ValueError("options must be four different texts: %r" % choices)
     rng.shuffle(choices)
     return choices, str(choices.index(right) + 1)
 
 
-def fill(sentence, gap_html):
-    return esc(sentence).replace(GAP, gap_html)
+# Every word with another accepted form, and all of its forms.
+OTHER_FORMS = {word.lower(): group for group in spelling.VARIANTS for word in group}
 
 
-def capitalise_first(text):
-    return text[:1].upper() + text[1:]
+def typed(key, letter="T"):
+    """The part of a typed answer. A word with another accepted form (learnt,
+    learned) becomes an alternatives key that holds them all, so that no
+    right answer is marked wrong."""
+    group = OTHER_FORMS.get(key.lower()) if letter == "T" else None
+    if group is None:
+        return Part(key, letter)
+    return Part(alternatives([key] + [w for w in group if w.lower() != key.lower()]), "M")
 
 
-# Verb forms -------------------------------------------------------------------
-
-VERB_FIELDS = ("base", "s", "past", "participle", "ing")
-# Verbs that only read well in some tenses: p past, h habit, c continuous, f perfect.
-VERB_TENSES = {"find": "pf", "forget": "phf", "lose": "pf", "win": "pf", "hide": "pcf", "choose": "pf",
-               "teach": "pcf", "fix": "pcf", "grow": "pcf", "plant": "pcf", "paint": "pcf", "blow": "pcf"}
+def alternatives(words):
+    """An M key: every acceptable answer after its own ";"."""
+    return "".join(";" + w for w in words)
 
 
-def verb_sentence(rng):
-    """A sentence with one verb gap: (sentence with {w}, base form, right form, all forms)."""
-    entry = rng.choice(bank.VERBS)
-    forms = dict(zip(VERB_FIELDS, entry[:5]))
-    tenses = VERB_TENSES.get(forms["base"], "phcf")
-    tense = rng.choice(tenses)
-    if rng.random() < 0.7:
-        name, she, _, pos = person(rng)
-        subject, plural = name, False
-    else:
-        subject, pos = rng.choice(bank.PLURAL_SUBJECTS)
-        plural = True
-        if tense in "pc":
-            subject = subject[0].lower() + subject[1:]  # it follows "At the moment," or a time
-    ending = rng.choice(entry[5]).replace("{pos}", pos)
-    if tense == "p":
-        time = rng.choice(bank.PAST_TIMES)
-        sentence = "%s, %s {w} %s." % (time, subject, ending)
-        right = forms["past"]
-    elif tense == "h":
-        sentence = "%s {w} %s %s." % (subject, ending, rng.choice(bank.HABIT_TIMES))
-        right = forms["base"] if plural else forms["s"]
-    elif tense == "c":
-        be = "are" if plural else "is"
-        sentence = "At the moment, %s %s {w} %s." % (subject, be, ending)
-        right = forms["ing"]
-    else:
-        have = "have" if plural else "has"
-        sentence = "%s %s already {w} %s." % (subject, have, ending)
-        right = forms["participle"]
-    return sentence, forms["base"], right, forms
-
-
-def grammar_verb_choice(rng):
-    sentence, base, right, forms = verb_sentence(rng)
-    wrong = [f for f in dict.fromkeys(forms.values()) if f != right]
-    if len(wrong) < 3:
-        return None
-    rng.shuffle(wrong)
-    return sentence, right, wrong
-
-
-def grammar_pronoun(rng):
-    (a, _, _, _) = person(rng)
-    girl, boy = rng.choice(GIRLS), rng.choice(BOYS)
-    items = [
-        ("%s and %s are my cousins. I often visit {w} on Sundays." % (girl, boy), "them", ["they", "their", "theirs"]),
-        ("This pencil belongs to %s. It is {w}." % girl, "hers", ["her", "she", "herself"]),
-        ("That kite belongs to %s. It is {w}." % boy, "his", ["him", "he", "himself"]),
-        ("%s cut {w} while he was peeling an apple." % boy, "himself", ["herself", "him", "his"]),
-        ("%s taught {w} to play the guitar." % girl, "herself", ["himself", "her", "hers"]),
-        ("My sister and {w} went to the zoo." , "I", ["me", "my", "mine"]),
-        ("Mum gave my brother and {w} some money.", "me", ["I", "my", "mine"]),
-        ("The dog wagged {w} tail.", "its", ["it's", "it", "their"]),
-        ("We painted the classroom by {w}.", "ourselves", ["us", "our", "ours"]),
-        ("%s and I finished {w} project early." % girl, "our", ["us", "we", "ours"]),
-        ("%s lost %s glasses, so we helped {w} look for them." % (boy, "his"), "him", ["he", "his", "himself"]),
-        ("These books are not ours. They belong to %s and %s. They are {w}." % (girl, boy), "theirs", ["their", "them", "they"]),
-        ("{w} are going to the park after school, %s and I." % boy, "We", ["Us", "Our", "Ours"]),
-        ("%s, is this umbrella {w}?" % girl, "yours", ["your", "you", "yourself"]),
-    ]
-    return rng.choice(items)
-
-
-def grammar_quantity(rng):
-    if rng.random() < 0.5:
-        noun, _ = rng.choice(bank.COUNTABLE)
-        if rng.random() < 0.5:
-            return "How {w} %s do we need for the party?" % noun, "many", ["much", "little", "every"]
-        return "There are only a {w} %s left in the box." % noun, "few", ["little", "much", "lot"]
-    noun, _ = rng.choice(bank.UNCOUNTABLE)
-    if rng.random() < 0.5:
-        return "How {w} %s do we need for the recipe?" % noun, "much", ["many", "few", "every"]
-    return "There is only a {w} %s left in the jar." % noun, "little", ["few", "many", "lot"]
-
-
-def grammar_tag(rng):
-    statement, right, wrong = rng.choice(bank.QUESTION_TAGS)
-    if rng.random() < 0.7:
-        name, she, _, _ = person(rng)
-        subject, pronoun = name, she
-    else:
-        subject, pronoun = rng.choice(["Your parents", "The twins", "Your friends"]), "they"
-        if "is " in statement.split(",")[0] or "isn" in statement or "was " in statement or "has " in statement \
-                or "doesn" in statement or "likes" in statement:
-            return None  # these statements are worded for one person
-    sentence = statement.replace("{s}", subject)
-    return sentence, right.replace("{p}", pronoun), [w.replace("{p}", pronoun) for w in wrong]
-
-
-def grammar_comparative(rng):
-    adj, cmp_, sup, than_sentence, sup_sentence = rng.choice(bank.ADJECTIVES)
-    more = "more " + adj
-    most = "most " + adj
-    if rng.random() < 0.5:
-        wrong = [adj, sup, more if cmp_ != more else adj + "er"]
-        return than_sentence, cmp_, wrong
-    wrong = [adj, cmp_, most if sup != most else adj + "est"]
-    return sup_sentence, sup, wrong
-
-
-def grammar_item(rng):
-    """(sentence with {w}, right answer, wrong answers) of one of several kinds."""
-    pick = rng.random()
-    if pick < 0.30:
-        return grammar_verb_choice(rng)
-    if pick < 0.45:
-        sentence, right, wrong = rng.choice(bank.PREPOSITIONS)
-        return sentence, right, list(wrong)
-    if pick < 0.58:
-        sentence, right, wrong = rng.choice(bank.CONJUNCTIONS)
-        return sentence, right, list(wrong)
-    if pick < 0.70:
-        return grammar_pronoun(rng)
-    if pick < 0.78:
-        return grammar_quantity(rng)
-    if pick < 0.86:
-        return grammar_tag(rng)
-    if pick < 0.93:
-        return grammar_comparative(rng)
-    sentence, right = rng.choice(bank.ARTICLES)
-    return sentence, right, [w for w in ["a", "an", "much", "few"] if w != right]
-
-
-def vocabulary_item(rng):
-    pick = rng.random()
-    if pick < 0.5:
-        sentence, right, wrong = rng.choice(bank.VOCABULARY)
-        return sentence, right, list(wrong)
-    if pick < 0.65:
-        word, right = rng.choice(bank.SYNONYMS)
-        others = [w for pair in bank.SYNONYMS if pair != (word, right) for w in pair]
-        return "Which word means the same as \u2018%s\u2019? {w}" % word, right, rng.sample(others, 3)
-    if pick < 0.78:
-        word, right = rng.choice(bank.ANTONYMS)
-        if rng.random() < 0.5:
-            word, right = right, word
-        others = [w for pair in bank.ANTONYMS if right not in pair for w in pair if w != word]
-        return "Which word is the opposite of \u2018%s\u2019? {w}" % word, right, rng.sample(others, 3)
-    if pick < 0.9:
-        phrase, right, wrong = rng.choice(bank.COLLECTIVES)
-        return "We saw %s. Which word fills the gap?" % phrase, right, list(wrong)
-    sentence, right, wrong = rng.choice(bank.HOMOPHONES)
-    return sentence, right, list(wrong)
-
-
-def choice_sentence(sentence, gap_html):
-    if GAP in sentence and sentence.endswith(GAP):
-        # A question such as "Which word means ...? {w}" has no gap to fill.
-        return esc(sentence[: -len(GAP)].rstrip())
-    return fill(sentence, gap_html)
-
-
-def fresh_item(ctx, text):
-    """True once for every sentence, so that no sentence is asked twice in the course."""
-    return ctx.fresh("item:" + text)
-
-
-def single_choice(ctx, item_maker, kind):
-    rng = ctx.rng
-    item = item_maker(rng)
-    if item is None or not fresh_item(ctx, item[0]):
-        return None
-    sentence, right, wrong = item
-    texts, key = shuffled_options(rng, right, wrong)
-    if texts is None:
-        return None
-    body = instruction(CHOOSE_ONE) + para(choice_sentence(sentence, blank())) + options(texts)
-    return question(body, [Part(key, "Q")], kind)
-
-
-def choice_set(ctx, item_maker, kind, count=5):
-    rng = ctx.rng
-    items = []
-    for _ in range(400):
-        if len(items) == count:
-            break
-        item = item_maker(rng)
-        if item is None:
-            continue
-        texts, key = shuffled_options(rng, item[1], item[2])
-        if texts is None or not fresh_item(ctx, item[0]):
-            continue
-        items.append((item[0], texts, key))
-    if len(items) < count:
-        raise Exhausted(kind)
-    body = instruction(CHOOSE_EACH)
-    parts = []
-    for i, (sentence, texts, key) in enumerate(items):
-        body += part(i, choice_sentence(sentence, blank())) + options(texts)
-        parts.append(Part(key, "Q"))
-    return question(body, parts, kind)
-
-
-def grammar_mc(ctx):
-    return single_choice(ctx, grammar_item, "grammar choice")
-
-
-def vocabulary_mc(ctx):
-    return single_choice(ctx, vocabulary_item, "vocabulary choice")
-
-
-def grammar_set(ctx):
-    return choice_set(ctx, grammar_item, "grammar set")
-
-
-def vocabulary_set(ctx):
-    return choice_set(ctx, vocabulary_item, "vocabulary set")
-
-
-# Sets of five gaps typed in ---------------------------------------------------
-
-
-def typed_set(ctx, intro, items, kind):
-    """items: list of (sentence with {w}, bracket word or None, key)."""
-    body = instruction(intro)
-    parts = []
-    for i, (sentence, word, key) in enumerate(items):
-        gap = blank() + (" " + hint(word) if word else "")
-        body += part(i, fill(sentence, gap))
-        parts.append(Part(key, "T"))
-    return question(body, parts, kind)
-
-
-def pick_distinct(ctx, pool, count, key):
-    """`count` entries of `pool` not used anywhere in the course before."""
-    left = [item for item in pool if ("item:" + key(item)) not in ctx.seen]
-    if len(left) < count:
-        raise Exhausted("word bank used up")
-    chosen = ctx.rng.sample(left, count)
-    for item in chosen:
-        fresh_item(ctx, key(item))
-    return chosen
-
-
-def verb_set(ctx):
-    rng = ctx.rng
-    items = []
-    bases = set()
-    while len(items) < 5:
-        sentence, base, right, _ = verb_sentence(rng)
-        if base in bases or not fresh_item(ctx, sentence):
-            continue
-        bases.add(base)
-        items.append((sentence, base, right))
-    return typed_set(ctx, FORM_GAPS, items, "verb forms")
-
-
-def plural_set(ctx):
-    chosen = pick_distinct(ctx, bank.PLURALS, 5, key=lambda p: p[2])
-    items = [(s, noun, plural) for noun, plural, s in chosen]
-    return typed_set(ctx, "Fill in each blank with the plural of the word in brackets.", items, "plurals")
-
-
-def comparative_set(ctx):
-    rng = ctx.rng
-    sentences = [(than_sentence, adj, cmp_) for adj, cmp_, _, than_sentence, _ in bank.ADJECTIVES] + [
-        (sup_sentence, adj, sup) for adj, _, sup, _, sup_sentence in bank.ADJECTIVES]
-    items = []
-    for item in rng.sample(sentences, len(sentences)):
-        if len(items) == 5:
-            break
-        if any(item[1] == other[1] for other in items) or not fresh_item(ctx, item[0]):
-            continue
-        items.append(item)
-    if len(items) < 5:
-        raise Exhausted("comparatives")
-    return typed_set(ctx, FORM_GAPS, items, "comparatives")
-
-
-def spelling_set(ctx):
-    chosen = pick_distinct(ctx, bank.SPELLING, 5, key=lambda s: s[2])
-    body = instruction("Each sentence has one word that is spelt wrongly. The word is underlined. "
-                       "Write the word correctly in the answer box.")
-    parts = []
-    for i, (wrong, right, sentence) in enumerate(chosen):
-        body += part(i, fill(sentence, "<u>%s</u>" % esc(wrong)))
-        parts.append(Part(right, "T"))
-    return question(body, parts, "spelling")
-
-
-def word_form_set(ctx):
-    chosen = pick_distinct(ctx, bank.WORD_FORMS, 5, key=lambda w: w[2])
-    items = [(s, word, form) for word, form, s in chosen]
-    return typed_set(ctx, "Fill in each blank with the correct form of the word in brackets. "
-                          "You may need to change the word by adding or changing letters.", items, "word forms")
-
-
-def prefix_set(ctx):
-    chosen = pick_distinct(ctx, bank.PREFIX_OPPOSITES, 5, key=lambda w: w[2])
-    items = [(s, word, opposite) for word, opposite, s in chosen]
-    return typed_set(ctx, "Add a prefix (un-, dis-, im- or in-) to the word in brackets to make its "
-                          "opposite, and write the new word.", items, "prefixes")
-
-
-# Passages ---------------------------------------------------------------------
-
-
-def form_passage(title, text, kind):
-    """A passage whose gaps are written [answer|word in brackets]."""
-    pieces = re.split(r"\[([^\]]+)\]", text)
-    html, parts = "", []
+def cloze_html(text, gap, brackets):
+    """The passage's HTML with each bracketed gap drawn by gap(index, inside);
+    returns the HTML and the insides of the gaps in order. `brackets` is "[]"
+    or "{}"."""
+    pattern = re.escape(brackets[0]) + r"([^" + re.escape(brackets[1]) + r"]+)" + re.escape(brackets[1])
+    pieces = re.split(pattern, " ".join(text.split()))
+    html, insides = "", []
     for i, piece in enumerate(pieces):
         if i % 2 == 0:
-            html += esc(piece)
-            continue
-        answer, word = piece.split("|")
-        html += "%s %s" % (blank(len(parts)), hint(word))
-        parts.append(Part(answer, "T"))
-    body = instruction("Read the passage. " + FORM_GAPS) + para("<b>%s</b>" % esc(title)) + passage(html)
-    return question(body, parts, kind)
+            html += marked(piece)
+        else:
+            html += gap(len(insides), piece)
+            insides.append(piece)
+    return html, insides
 
 
-def mc_passage(ctx, title, text):
-    """A passage whose gaps are written {right|wrong|wrong|wrong}; the choices
-    for every gap stand under the passage."""
-    pieces = re.split(r"\{([^}]+)\}", text)
-    html, parts, rows = "", [], ""
-    for i, piece in enumerate(pieces):
-        if i % 2 == 0:
-            html += esc(piece)
-            continue
-        index = len(parts)
-        words = piece.split("|")
-        texts, key = shuffled_options(ctx.rng, words[0], words[1:])
-        html += blank(index)
-        parts.append(Part(key, "Q"))
-        cells = "".join('<span class="copt"><span class="on">%d</span>%s</span>' % (k + 1, esc(t))
-                        for k, t in enumerate(texts))
-        rows += '<div class="crow"><span class="lbl">%s</span>%s</div>' % (label(index), cells)
-    body = instruction("Read the passage. For each blank, choose the best word and write its number "
-                       "(1, 2, 3 or 4) in the answer box.") + para("<b>%s</b>" % esc(title)) + passage(html) + rows
-    return question(body, parts, "choice cloze")
+LIST_LINE = re.compile(r"^(- |\d+\. )")
 
 
-class PassageDeck:
-    """Hands out each passage once, in a shuffled order."""
-
-    def __init__(self, rng, passages):
-        self.items = list(passages)
-        rng.shuffle(self.items)
-
-    def take(self):
-        if not self.items:
-            raise Exhausted("no passages left")
-        return self.items.pop()
+def passage_block(block):
+    """One paragraph of a passage. A block that holds a list keeps its lines."""
+    lines = [line.strip() for line in block.strip().split("\n")]
+    if any(LIST_LINE.match(line) for line in lines):
+        shown = [marked("\u2022 " + line[2:] if line.startswith("- ") else line) for line in lines]
+        return '<p style="margin:0 0 10px">%s</p>' % "<br>".join(shown)
+    return '<p style="margin:0 0 10px">%s</p>' % marked(" ".join(lines))
 
 
-# Single answers ---------------------------------------------------------------
-
-
-def past_tense_word(ctx):
-    base, past = pick_distinct(ctx, bank.IRREGULAR_PAST, 1, key=lambda v: "past " + v[0])[0]
-    body = para("Write the past tense of the verb <b>%s</b>." % base) + para(
-        "Example: <i>walk</i> &rarr; <i>walked</i>")
-    return question(body, [Part(past, "T")], "past tense")
-
-
-def plural_word(ctx):
-    noun, plural, sentence = pick_distinct(ctx, bank.PLURALS, 1, key=lambda p: p[2])[0]
-    body = instruction("Fill in the blank with the plural of the word in brackets.") + para(
-        fill(sentence, blank() + " " + hint(noun)))
-    return question(body, [Part(plural, "T")], "plural")
-
-
-def word_form_word(ctx):
-    word, form, sentence = pick_distinct(ctx, bank.WORD_FORMS, 1, key=lambda w: w[2])[0]
-    body = instruction("Fill in the blank with the correct form of the word in brackets.") + para(
-        fill(sentence, blank() + " " + hint(word)))
-    return question(body, [Part(form, "T")], "word form")
-
-
-def prefix_word(ctx):
-    word, opposite, sentence = pick_distinct(ctx, bank.PREFIX_OPPOSITES, 1, key=lambda w: w[2])[0]
-    body = instruction("Add a prefix to the word in brackets to make its opposite, and write the new word.") + para(
-        fill(sentence, blank() + " " + hint(word)))
-    return question(body, [Part(opposite, "T")], "prefix")
-
-
-def spelling_word(ctx):
-    wrong, right, sentence = pick_distinct(ctx, bank.SPELLING, 1, key=lambda s: s[2])[0]
-    body = instruction("One word in the sentence is spelt wrongly. It is underlined. Write it correctly.") + para(
-        fill(sentence, "<u>%s</u>" % esc(wrong)))
-    return question(body, [Part(right, "T")], "spelling")
-
-
-def single_word(ctx):
-    makers = [past_tense_word, past_tense_word, plural_word, word_form_word, past_tense_word, spelling_word]
-    first = ctx.rng.randrange(len(makers))
-    for k in range(len(makers)):
-        try:
-            return makers[(first + k) % len(makers)](ctx)
-        except Exhausted:
-            continue
-    raise Exhausted("single words")
-
-
-def relative_word(ctx):
-    sentence, words = pick_distinct(ctx, bank.RELATIVE, 1, key=lambda r: r[0])[0]
-    body = instruction("Fill in the blank with <b>who</b>, <b>whose</b>, <b>which</b> or <b>that</b>.") + para(
-        fill(sentence, blank()))
-    return question(body, [Part("".join(";" + w for w in words), "M")], "relative pronoun")
-
-
-def plural_choice_word(ctx):
-    noun, plurals, sentence = pick_distinct(ctx, bank.PLURAL_CHOICES, 1, key=lambda p: p[2])[0]
-    body = instruction("Fill in the blank with the plural of the word in brackets.") + para(
-        fill(sentence, blank() + " " + hint(noun)))
-    return question(body, [Part("".join(";" + p for p in plurals), "M")], "plural choice")
-
-
-def alternatives_word(ctx):
-    try:
-        return plural_choice_word(ctx) if ctx.rng.random() < 0.5 else relative_word(ctx)
-    except Exhausted:
-        return relative_word(ctx)
-
-
-# Sentence rewriting -------------------------------------------------------------
-
-JOIN_WHO = [
-    ("I have a friend.", "She can speak three languages.", "I have a friend who can speak three languages."),
-    ("We met a farmer.", "He keeps fifty goats.", "We met a farmer who keeps fifty goats."),
-    ("The girl is my cousin.", "She won the race.", "The girl who won the race is my cousin."),
-    ("The man is a baker.", "He lives next door.", "The man who lives next door is a baker."),
-    ("I thanked the boy.", "He found my wallet.", "I thanked the boy who found my wallet."),
-    ("The children got a prize.", "They sang in the choir.", "The children who sang in the choir got a prize."),
-    ("We have a neighbour.", "She plays the drums.", "We have a neighbour who plays the drums."),
-    ("The doctor was very kind.", "She helped my grandmother.", "The doctor who helped my grandmother was very kind."),
-]
-JOIN_BECAUSE = [
-    ("We stayed at home.", "It was raining.", "We stayed at home because it was raining."),
-    ("Tom was late for school.", "He missed the bus.", "Tom was late for school because he missed the bus."),
-    ("The baby was crying.", "She was hungry.", "The baby was crying because she was hungry."),
-    ("The plants died.", "Nobody watered them.", "The plants died because nobody watered them."),
-    ("We went to bed early.", "We were very tired.", "We went to bed early because we were very tired."),
-    ("The shop was closed.", "It was a public holiday.", "The shop was closed because it was a public holiday."),
-]
-JOIN_ALTHOUGH = [
-    ("It was raining.", "We played outside.", "Although it was raining, we played outside."),
-    ("Sam was tired.", "He finished his homework.", "Although Sam was tired, he finished his homework."),
-    ("The test was hard.", "Everyone passed.", "Although the test was hard, everyone passed."),
-    ("The water was cold.", "We went swimming.", "Although the water was cold, we went swimming."),
-    ("Mia is only six.", "She can read very well.", "Although Mia is only six, she can read very well."),
-]
-PASSIVE = [
-    ("The cat chased the mouse.", "The mouse", "The mouse was chased by the cat."),
-    ("Grandma baked the cake.", "The cake", "The cake was baked by Grandma."),
-    ("The dog dug a hole.", "A hole", "A hole was dug by the dog."),
-    ("The wind blew the hat away.", "The hat", "The hat was blown away by the wind."),
-    ("A bee stung my brother.", "My brother", "My brother was stung by a bee."),
-    ("The teacher marked our books.", "Our books", "Our books were marked by the teacher."),
-    ("The storm broke the window.", "The window", "The window was broken by the storm."),
-    ("Our class planted the trees.", "The trees", "The trees were planted by our class."),
-]
-PLACES = ["in the garden", "at the library", "ready for school", "in the kitchen", "at home today",
-          "good at drawing", "afraid of the dark", "in the school choir"]
-
-
-def rewrite_sentence(ctx):
-    rng = ctx.rng
-    pick = rng.randrange(7)
-    if pick == 0:
-        entry = rng.choice(bank.VERBS)
-        name, _, _, pos = person(rng)
-        ending = rng.choice(entry[5]).replace("{pos}", pos)
-        given = "%s %s %s." % (name, entry[1], ending)
-        key = "%s %s %s." % (name, entry[2], ending)
-        task = "Rewrite the sentence in the past tense."
-    elif pick == 1:
-        entry = rng.choice(bank.VERBS)
-        name, _, _, pos = person(rng)
-        ending = rng.choice(entry[5]).replace("{pos}", pos)
-        given = "%s will %s %s." % (name, entry[0], ending)
-        key = "%s will not %s %s." % (name, entry[0], ending)
-        task = "Rewrite the sentence so that it says the opposite. Use <b>not</b>, and do not use short forms such as <i>won&rsquo;t</i>."
-    elif pick == 2:
-        name, _, _, _ = person(rng)
-        place = rng.choice(PLACES)
-        given = "%s is %s." % (name, place)
-        key = "Is %s %s?" % (name, place)
-        task = "Change the sentence into a question. End it with a question mark."
-    elif pick == 3:
-        first, second, key = rng.choice(JOIN_WHO)
-        given = "%s %s" % (first, second)
-        task = "Join the two sentences into one sentence, using <b>who</b>."
-    elif pick == 4:
-        first, second, key = rng.choice(JOIN_BECAUSE)
-        given = "%s %s" % (first, second)
-        task = "Join the two sentences into one sentence, using <b>because</b>."
-    elif pick == 5:
-        first, second, key = rng.choice(JOIN_ALTHOUGH)
-        given = "%s %s" % (first, second)
-        task = "Join the two sentences into one sentence. Begin with <b>Although</b> and use a comma."
+def reading_passage(entry):
+    """The text of a reading passage: paragraphs, or the verses of a poem."""
+    blocks = entry.text.strip().split("\n\n")
+    if entry.form == "poem":
+        inner = "".join('<p style="margin:0 0 10px">%s</p>' % "<br>".join(marked(l.strip()) for l in b.split("\n"))
+                        for b in blocks)
     else:
-        given, start, key = rng.choice(PASSIVE)
-        task = "Rewrite the sentence, beginning with the words <b>%s</b>." % esc(start)
-    ending = "a question mark" if key.endswith("?") else "a full stop"
-    body = instruction(task) + para("<b>%s</b>" % esc(given)) + para(
-        '<span class="form">Write the whole sentence in the answer box and end it with %s.</span>' % ending)
-    return question(body, [Part(key, "L")], "rewriting")
+        inner = "".join(passage_block(b) for b in blocks)
+    return '<div class="passage" style="line-height:1.6;padding:10px 16px">%s</div>' % inner
 
 
-# Papers -----------------------------------------------------------------------
+# Decks and the ledger --------------------------------------------------------------
 
-MAKERS = {
-    "grammar": grammar_mc, "vocabulary": vocabulary_mc, "grammar set": grammar_set,
-    "vocabulary set": vocabulary_set, "verb set": verb_set, "plural set": plural_set,
-    "comparative set": comparative_set, "spelling set": spelling_set, "word form set": word_form_set,
-    "prefix set": prefix_set, "word": single_word, "prefix word": prefix_word, "word form": word_form_word,
-    "alternatives": alternatives_word, "relative": relative_word, "plural choice": plural_choice_word,
-    "rewrite": rewrite_sentence,
+
+class Deck:
+    """A bank's entries in a shuffled order, each handed out once."""
+
+    def __init__(self, rng, name, entries):
+        self.name = name
+        self.entries = list(entries)
+        rng.shuffle(self.entries)
+
+    def take(self, fits=lambda entry: True):
+        """The first entry that `fits`; the others stay for later questions."""
+        for i, entry in enumerate(self.entries):
+            if fits(entry):
+                return self.entries.pop(i)
+        raise Exhausted("%s: no entry left that fits" % self.name)
+
+    def __len__(self):
+        return len(self.entries)
+
+
+class Ledger:
+    """The frames, sentences and questions already in the course, read from
+    the rendered page as the variety measure reads it.
+
+    `question_cap` and `part_cap` are the most questions, and lettered parts,
+    that may open with the same frame."""
+
+    def __init__(self, question_cap, part_cap):
+        self.question_cap = question_cap
+        self.part_cap = part_cap
+        self.question_frames = collections.Counter()
+        self.part_frames = collections.Counter()
+        self.part_sentences = set()
+        self.identities = set()
+        self.paper_frames = set()
+
+    @staticmethod
+    def read(question):
+        html = render(question, SUBJECT).decode("cp1252")
+        return variety.Page(0, html, [p.svg for p in question.pictures])
+
+    def new_paper(self):
+        self.paper_frames = set()
+
+    def fits(self, question):
+        """True when adding `question` (or a question begun so far) keeps every
+        frame within its cap, repeats no part sentence and no question, and
+        opens with a frame no other question of the paper has."""
+        page = self.read(question)
+        frame = page.frame()
+        if frame in self.paper_frames or self.question_frames[frame] >= self.question_cap:
+            return False
+        said = [s.lower() for s in page.parts]
+        if len(set(said)) < len(said) or any(s in self.part_sentences for s in said):
+            return False
+        frames = collections.Counter(variety.frame_of(s) for s in page.parts)
+        if any(self.part_frames[f] + n > self.part_cap for f, n in frames.items()):
+            return False
+        return page.identity() not in self.identities
+
+    def record(self, question):
+        page = self.read(question)
+        self.question_frames[page.frame()] += 1
+        self.paper_frames.add(page.frame())
+        self.part_frames.update(variety.frame_of(s) for s in page.parts)
+        self.part_sentences.update(s.lower() for s in page.parts)
+        self.identities.add(page.identity())
+
+
+# The course writer ---------------------------------------------------------------------
+
+
+@dataclass(frozen=True)
+class Kind:
+    """A kind of question: the topic it practises, its level, its maker, its
+    answer parts and how many of them stand as lettered parts ("(a)" blocks;
+    the gaps of a passage are not)."""
+
+    topic: int
+    level: int
+    maker: str
+    parts: int = 1
+    lettered: int = 0
+
+
+class Writer:
+    """Makes the questions of every kind from the banks, each entry once."""
+
+    def __init__(self, ctx, question_cap, part_cap):
+        self.ctx = ctx
+        self.rng = ctx.rng
+        self.ledger = Ledger(question_cap, part_cap)
+        self.decks = {}
+        self.paper_forms = set()
+        self.paper_tags = set()
+
+    def deck(self, kind, entries):
+        """The deck of a kind's bank; kinds that share a bank share its deck."""
+        name = SHARED_DECKS.get(kind, kind)
+        if name not in self.decks:
+            self.decks[name] = Deck(self.rng, name, entries)
+        return self.decks[name]
+
+    def item(self, kind, body, parts):
+        info = KINDS[kind]
+        return Item(body=body, parts=parts, kind=kind, topic=info.topic, level=info.level)
+
+    def make(self, kind):
+        question = getattr(self, KINDS[kind].maker)(kind)
+        if len(question.parts) != KINDS[kind].parts:
+            raise RuntimeError("%s: %d parts, expected %d" % (kind, len(question.parts), KINDS[kind].parts))
+        if not self.ctx.fresh(question.fingerprint()):
+            raise RuntimeError("%s: a question would be asked twice" % kind)
+        self.ledger.record(question)
+        return question
+
+    def single(self, deck, build, tag=None):
+        """A one-part question from the first entry of `deck` that fits. With
+        `tag` (entry -> what it practises), an entry that practises something
+        the paper has not asked yet comes first."""
+        def fits(entry):
+            return self.ledger.fits(build(entry))
+
+        entry = take_preferring(deck, fits, tag, self.paper_tags)
+        if tag is not None:
+            self.paper_tags.add(tag(entry))
+        return build(entry)
+
+    def set_of(self, deck, build, count=5, tag=None):
+        """A question of `count` parts, entry by entry, each one fitting; with
+        `tag`, the parts practise different things where the bank allows."""
+        chosen = []
+        while len(chosen) < count:
+            used = {tag(entry) for entry in chosen} if tag is not None else set()
+            chosen.append(take_preferring(deck, lambda entry: self.ledger.fits(build(chosen + [entry])), tag, used))
+        return build(chosen)
+
+    # Shapes of questions ---------------------------------------------------------
+
+    def gap_choice(self, kind, entries, intro=CHOOSE_ONE, tag=None):
+        """One sentence with a gap and four answers to choose from."""
+        def build(entry):
+            sentence, right, wrong = entry[:3]
+            texts, key = shuffled_options(option_order(sentence), right, wrong)
+            body = instruction(intro) + para(fill(sentence, blank())) + options(texts)
+            return self.item(kind, body, [Part(key, "Q")])
+
+        return self.single(self.deck(kind, entries), build, tag)
+
+    def choice_set(self, kind, entries, intro, show=lambda sentence: fill(sentence, blank()), tag=None):
+        """Five sentences, each with four answers to choose from."""
+        def build(chosen):
+            body, parts = instruction(intro), []
+            for i, (sentence, right, wrong) in enumerate(entry[:3] for entry in chosen):
+                texts, key = shuffled_options(option_order(sentence), right, wrong)
+                body += part(i, show(sentence)) + options(texts)
+                parts.append(Part(key, "Q"))
+            return self.item(kind, body, parts)
+
+        return self.set_of(self.deck(kind, entries), build, tag=tag)
+
+    def class_set(self, kind, entries, intro, classes):
+        """Five sentences, each sorted into one of four fixed classes."""
+        def build(chosen):
+            body, parts = instruction(intro), []
+            for i, (sentence, name) in enumerate(chosen):
+                body += part(i, marked(sentence)) + options(classes)
+                parts.append(Part(str(classes.index(name) + 1), "Q"))
+            return self.item(kind, body, parts)
+
+        return self.set_of(self.deck(kind, entries), build)
+
+    def typed_set(self, kind, entries, intro, letter="T", tag=None):
+        """Sentences with a gap, the word in brackets when there is one."""
+        def build(chosen):
+            body, parts = instruction(intro(chosen) if callable(intro) else intro), []
+            for i, (sentence, word, key) in enumerate(entry[:3] for entry in chosen):
+                gap = blank() + (" " + hint(word) if word else "")
+                body += part(i, fill(sentence, gap))
+                parts.append(typed(key, letter))
+            return self.item(kind, body, parts)
+
+        return self.set_of(self.deck(kind, entries), build, tag=tag)
+
+    def typed_single(self, kind, entries, intro, letter="T", tag=None):
+        def build(entry):
+            sentence, word, key = entry[:3]
+            gap = blank() + (" " + hint(word) if word else "")
+            text = instruction(intro(entry) if callable(intro) else intro) + para(fill(sentence, gap))
+            return self.item(kind, text, [typed(key, letter)])
+
+        return self.single(self.deck(kind, entries), build, tag)
+
+    def marked_single(self, kind, entries, intro, key_of):
+        """One sentence shown as written (with its marked words) and a typed answer."""
+        def build(entry):
+            body = instruction(intro) + para(marked(entry[0]))
+            return self.item(kind, body, [typed(key_of(entry))])
+
+        return self.single(self.deck(kind, entries), build)
+
+    def situation_choice(self, kind, entries, intro):
+        """A sentence to read, then four answers about it."""
+        def build(entry):
+            text, right, wrong = entry
+            texts, key = shuffled_options(option_order(text), right, wrong)
+            body = instruction(intro) + para(marked(text)) + options(texts)
+            return self.item(kind, body, [Part(key, "Q")])
+
+        return self.single(self.deck(kind, entries), build)
+
+    # Grammar -----------------------------------------------------------------------
+
+    def grammar_choice(self, kind):
+        return self.gap_choice(kind, grammar.GRAMMAR_CHOICES, tag=fourth)
+
+    def grammar_set(self, kind):
+        return self.choice_set(kind, grammar.GRAMMAR_CHOICES, CHOOSE_EACH, tag=fourth)
+
+    def tense_choice(self, kind):
+        return self.gap_choice(kind, grammar.TENSE_CHOICES, "The time words in the sentence tell you when it happens. "
+                                                            "Choose the verb that fits." + NUMBER_IN_BOX, tag=tense_of)
+
+    def verb_forms(self, kind):
+        return self.typed_set(kind, grammar.VERB_GAPS, VERB_INTRO, tag=tense_of)
+
+    def verb_form(self, kind):
+        return self.typed_single(kind, grammar.VERB_GAPS, VERB_INTRO_ONE, tag=tense_of)
+
+    def comparatives(self, kind):
+        def intro(chosen):
+            text = "Write the correct form of the adjective in brackets."
+            if any(" " in key for _, _, key in chosen):
+                text += " Some answers need two words, such as <i>more careful</i>."
+            return text
+
+        return self.typed_set(kind, grammar.ADJECTIVE_GAPS, intro, tag=lambda entry: " than " in entry[0])
+
+    def word_classes(self, kind):
+        return self.class_set(kind, grammar.WORD_CLASSES, "Is each underlined word a noun, a verb, an adjective or "
+                                                          "an adverb? Write the number of the answer in the answer "
+                                                          "box.", ["noun", "verb", "adjective", "adverb"])
+
+    def a_or_an(self, kind):
+        entries = [(sentence, None, key) for sentence, key in grammar.A_OR_AN]
+        return self.typed_set(kind, entries, "Write <b>a</b> or <b>an</b> in each gap. Listen to the first sound of "
+                                             "the word that comes next.")
+
+    def verb_cloze(self, kind):
+        def build(entry):
+            title, text = entry
+            html, gaps = cloze_html(text, lambda i, gap: "%s %s" % (blank(i), hint(gap.split("|")[1])), "[]")
+            body = instruction("Read the passage. Write the correct form of each verb in brackets, one word in each "
+                               "gap.") + para("<b>%s</b>" % esc(title)) + passage(html)
+            return self.item(kind, body, [typed(gap.split("|")[0]) for gap in gaps])
+
+        return self.single(self.deck(kind, cloze.VERB_PASSAGES), build)
+
+
+    # Punctuation ---------------------------------------------------------------------
+
+    def capital_letters(self, kind):
+        return self.choice_set(kind, punctuation.CAPITALS, "One word in each sentence should begin with a capital "
+                                                           "letter, but does not. Which word is it?" + NUMBER_IN_BOX,
+                               show=marked)
+
+    def end_mark(self, kind):
+        marks = ["full stop ( . )", "question mark ( ? )", "exclamation mark ( ! )", "comma ( , )"]
+
+        def build(entry):
+            sentence, mark = entry
+            body = instruction("Which punctuation mark should end this sentence?" + NUMBER_IN_BOX) + para(
+                marked(sentence) + blank()) + options(marks)
+            return self.item(kind, body, [Part(str(".?!,".index(mark) + 1), "Q")])
+
+        return self.single(self.deck(kind, punctuation.END_MARKS), build)
+
+    def contractions(self, kind):
+        def build(chosen):
+            body = instruction("Write the words in bold as one shorter word with an apostrophe. For example, "
+                               "<b>did not</b> becomes <i>didn\u2019t</i>.")
+            parts = []
+            for i, (sentence, key) in enumerate(chosen):
+                body += part(i, marked(sentence))
+                parts.append(typed(key))
+            return self.item(kind, body, parts)
+
+        return self.set_of(self.deck(kind, punctuation.CONTRACTIONS), build)
+
+    def possessives(self, kind):
+        entries = [("%s %s" % (fact, gap), None, key) for fact, gap, key in punctuation.POSSESSIVES]
+        return self.typed_set(kind, entries, "Write the owner with an apostrophe in each gap, for example "
+                                             "<i>the cat\u2019s bowl</i> for one cat or <i>the cats\u2019 bowls</i> "
+                                             "for more than one.")
+
+    def list_comma(self, kind):
+        return self.marked_single(kind, punctuation.LIST_COMMAS,
+                                  "One comma is missing from the list in this sentence. (There is no comma before "
+                                  "<b>and</b>.) Write the word that should come just before the missing comma.",
+                                  key_of=lambda entry: entry[1])
+
+    def fronted_comma(self, kind):
+        return self.marked_single(kind, punctuation.FRONTED_COMMAS,
+                                  "This sentence begins with words that tell you when, where or how. A comma "
+                                  "should come after them. Write the word that comes just before that comma.",
+                                  key_of=lambda entry: entry[1])
+
+    def speech_marks(self, kind):
+        return self.situation_choice(kind, punctuation.SPEECH, "Which sentence shows the spoken words with the "
+                                                               "right punctuation?" + NUMBER_IN_BOX)
+
+    def missing_apostrophe(self, kind):
+        return self.situation_choice(kind, punctuation.MISSING_APOSTROPHES, "One word in this sentence needs an "
+                                                                            "apostrophe. Which word is it?"
+                                     + NUMBER_IN_BOX)
+
+    # Vocabulary ---------------------------------------------------------------------
+
+    def word_in_context(self, kind):
+        return self.gap_choice(kind, vocabulary.CONTEXT_WORDS, "Choose the word that fits the sentence best."
+                               + NUMBER_IN_BOX)
+
+    def synonyms(self, kind):
+        return self.choice_set(kind, vocabulary.SYNONYMS, "Choose the word closest in meaning to the word in bold."
+                               + NUMBER_IN_BOX, show=marked)
+
+    def antonyms(self, kind):
+        return self.choice_set(kind, vocabulary.ANTONYMS, "Choose the word that means the opposite of the word in "
+                                                          "bold." + NUMBER_IN_BOX, show=marked)
+
+    def prefixes(self, kind):
+        return self.typed_set(kind, vocabulary.PREFIXES, PREFIX_INTRO)
+
+    def prefix_word(self, kind):
+        return self.typed_single(kind, vocabulary.PREFIXES, PREFIX_INTRO)
+
+    def homophone(self, kind):
+        return self.gap_choice(kind, vocabulary.HOMOPHONES, "These words sound alike or nearly alike. Choose the "
+                                                            "one that is right for this sentence." + NUMBER_IN_BOX)
+
+    def collective(self, kind):
+        return self.gap_choice(kind, vocabulary.COLLECTIVES, "Choose the word for a group that fits the sentence."
+                               + NUMBER_IN_BOX)
+
+    def idiom(self, kind):
+        return self.situation_choice(kind, vocabulary.IDIOMS, "What do the words in bold mean here?"
+                                     + NUMBER_IN_BOX)
+
+    # Spelling and word forms ----------------------------------------------------------
+
+    def spelling(self, kind):
+        def build(chosen):
+            body = instruction("One word in each sentence is spelt wrongly. It is underlined. Write it correctly in "
+                               "the answer box.")
+            parts = []
+            for i, (wrong, right, sentence) in enumerate(chosen):
+                body += part(i, marked(with_word(sentence.replace(GAP, "_%s_" % GAP), wrong)))
+                parts.append(typed(right))
+            return self.item(kind, body, parts)
+
+        return self.set_of(self.deck(kind, spelling.SPELLING), build)
+
+    def spelling_word(self, kind):
+        def build(entry):
+            wrong, right, sentence = entry
+            body = instruction("One word in this sentence is spelt wrongly. It is underlined. Write it correctly in "
+                               "the answer box.") + para(marked(with_word(sentence.replace(GAP, "_%s_" % GAP), wrong)))
+            return self.item(kind, body, [typed(right)])
+
+        return self.single(self.deck(kind, spelling.SPELLING), build)
+
+    def plurals(self, kind):
+        entries = [(sentence, noun, plural) for noun, plural, sentence in spelling.PLURALS]
+        return self.typed_set(kind, entries, "Write the plural of the word in brackets.")
+
+    def plural_pair(self, kind):
+        entries = [(sentence, noun, alternatives(plurals)) for noun, plurals, sentence in spelling.PLURAL_PAIRS]
+        return self.typed_single(kind, entries, "Write the plural of the word in brackets.", letter="M")
+
+    def word_forms(self, kind):
+        entries = [(sentence, word, form) for word, form, sentence in spelling.WORD_FORMS]
+        return self.typed_set(kind, entries, WORD_FORM_INTRO)
+
+    def word_form(self, kind):
+        entries = [(sentence, word, form) for word, form, sentence in spelling.WORD_FORMS]
+        return self.typed_single(kind, entries, WORD_FORM_INTRO)
+
+    def suffix_rules(self, kind):
+        def build(chosen):
+            body = instruction("Add the ending to the word and write the new word. Take care: you may need to double "
+                               "a letter, drop an <b>e</b> or change <b>y</b> to <b>i</b>.")
+            parts = []
+            for i, (word, ending, key) in enumerate(chosen):
+                body += part(i, "<b>%s</b> + <b>%s</b> = %s" % (esc(word), esc(ending), blank()))
+                parts.append(typed(key))
+            return self.item(kind, body, parts)
+
+        return self.set_of(self.deck(kind, spelling.SUFFIX_RULES), build)
+
+    def spelling_choice(self, kind):
+        return self.gap_choice(kind, spelling.SPELLING_CHOICES, "Choose the correct spelling of the missing word."
+                               + NUMBER_IN_BOX)
+
+    # Reading ------------------------------------------------------------------------
+
+    def reading(self, kind):
+        """A passage of a form the paper does not have yet, and its five questions."""
+        def build(entry):
+            body = instruction("Read the %s carefully. Then answer the questions. For each one, write the number "
+                               "(1, 2, 3 or 4) of the best answer in the answer box." % reading.FORM_NAMES[entry.form])
+            body += para("<b>%s</b>" % esc(entry.title)) + reading_passage(entry)
+            parts = []
+            for i, asked in enumerate(entry.questions):
+                texts, key = shuffled_options(option_order(asked.stem), asked.right, asked.wrong)
+                body += part(i, marked(asked.stem)) + options(texts)
+                parts.append(Part(key, "Q"))
+            question = self.item(kind, body, parts)
+            question.level, question.form = entry.level, entry.form
+            return question
+
+        # The form with the most passages left comes first, so that the last
+        # papers still find forms they do not have yet.
+        deck = self.deck(kind, reading.PASSAGES)
+        left = collections.Counter(e.form for e in deck.entries if e.form not in self.paper_forms)
+        for form, _ in sorted(left.items(), key=lambda item: (-item[1], item[0])):
+            try:
+                entry = deck.take(lambda e: e.form == form and self.ledger.fits(build(e)))
+            except Exhausted:
+                continue
+            self.paper_forms.add(entry.form)
+            return build(entry)
+        raise Exhausted("reading: no passage of a new form fits")
+
+    def reading_cloze(self, kind):
+        def build(entry):
+            title, text = entry
+            rows, keys = [], []
+
+            def gap(i, inside):
+                choices = inside.split("|")
+                texts, key = shuffled_options(option_order(title + choices[0] + str(i)), choices[0], choices[1:])
+                keys.append(key)
+                cells = "".join('<span class="copt"><span class="on">%d</span>%s</span>' % (k + 1, esc(t))
+                                for k, t in enumerate(texts))
+                rows.append('<div class="crow"><span class="lbl">%s</span>%s</div>' % (label(i), cells))
+                return blank(i)
+
+            html, _ = cloze_html(text, gap, "{}")
+            body = instruction("Read the passage. For each gap, choose the word that makes the best sense and write "
+                               "its number (1, 2, 3 or 4) in the answer box.") + para(
+                "<b>%s</b>" % esc(title)) + passage(html) + "".join(rows)
+            return self.item(kind, body, [Part(key, "Q") for key in keys])
+
+        return self.single(self.deck(kind, cloze.CHOICE_PASSAGES), build)
+
+    # Sentence writing ----------------------------------------------------------------
+
+    def join(self, kind):
+        def build(entry):
+            first, second, word, start, key = entry
+            task = "Join the two sentences into one sentence, using <b>%s</b>." % esc(word)
+            task += " Put a comma where the two parts meet." if "," in key else " You do not need a comma."
+            return self.long_answer(kind, task, "%s %s" % (first, second), start, key)
+
+        return self.single(self.deck(kind, sentences.JOINS), build)
+
+    def rewrite(self, kind):
+        def build(entry):
+            task, given, start, key = entry
+            return self.long_answer(kind, task, given, start, key)
+
+        return self.single(self.deck(kind, sentences.REWRITES), build)
+
+    def long_answer(self, kind, task, given, start, key):
+        """A whole sentence to write. Its first words are given, so that only one
+        order of the sentence is right, and so is its last mark."""
+        if not key.startswith(start) or key[-1] not in ".?":
+            raise ValueError("%r must begin with %r and end with . or ?" % (key, start))
+        ending = "question mark" if key.endswith("?") else "full stop"
+        body = instruction(task) + para("<b>%s</b>" % marked(given)) + para(
+            "Begin your sentence with <b>%s</b>. Write the whole sentence in the answer box and end it with a %s. "
+            "Do not use short forms such as <i>don\u2019t</i>." % (esc(start), ending))
+        return self.item(kind, body, [Part(key, "L")])
+
+    def relative(self, kind):
+        entries = [(sentence, None, alternatives(words)) for sentence, words in sentences.RELATIVES]
+        return self.typed_single(kind, entries, "Fill in the gap with <b>who</b>, <b>whose</b>, <b>which</b>, "
+                                                "<b>where</b> or <b>that</b>. Write one word. Where two of them fit, "
+                                                "either is right.", letter="M")
+
+    def conjunction(self, kind):
+        return self.gap_choice(kind, sentences.CONJUNCTIONS, "Choose the best joining word for the gap."
+                               + NUMBER_IN_BOX)
+
+    def standard_english(self, kind):
+        return self.gap_choice(kind, sentences.STANDARD, "Choose the answer that is correct in Standard English, the "
+                                                         "English we write in school." + NUMBER_IN_BOX)
+
+    def sentence_types(self, kind):
+        return self.class_set(kind, sentences.SENTENCE_TYPES, "Is each sentence a statement, a question, a command "
+                                                              "or an exclamation? Write the number of the answer in "
+                                                              "the answer box.",
+                              ["statement", "question", "command", "exclamation"])
+
+    def joining_words(self, kind):
+        def build(entry):
+            words, items = entry
+            shown = sorted(words, key=lambda w: option_order(" ".join(words) + w).random())
+            body = instruction("Use each word in the box once to join the two parts of each sentence. Write the "
+                               "word in the answer box.") + word_box(shown)
+            parts = []
+            for i, (sentence, key) in enumerate(items):
+                body += part(i, fill(sentence, blank()))
+                parts.append(typed(key))
+            return self.item(kind, body, parts)
+
+        return self.single(self.deck(kind, sentences.JOINING_BOXES), build)
+
+
+PREFIX_INTRO = ("Add <b>un</b>, <b>dis</b>, <b>im</b>, <b>in</b>, <b>il</b>, <b>ir</b> or <b>mis</b> to the front "
+                "of the word in brackets so that the sentence makes sense. Write the new word.")
+WORD_FORM_INTRO = ("Change the word in brackets so that it fits the sentence, for example <i>kind</i> &rarr; "
+                   "<i>kindness</i>. Write the new word.")
+
+
+# Kinds, papers and the mock blueprint -----------------------------------------------
+
+SET, CLOZE = 5, 10
+
+KINDS = {
+    # Grammar
+    "grammar choice": Kind(1, 2, "grammar_choice"),
+    "grammar set": Kind(1, 2, "grammar_set", SET, SET),
+    "tense choice": Kind(1, 2, "tense_choice"),
+    "verb forms": Kind(1, 2, "verb_forms", SET, SET),
+    "verb form": Kind(1, 1, "verb_form"),
+    "comparatives": Kind(1, 1, "comparatives", SET, SET),
+    "word classes": Kind(1, 2, "word_classes", SET, SET),
+    "a or an": Kind(1, 1, "a_or_an", SET, SET),
+    "verb cloze": Kind(1, 3, "verb_cloze", CLOZE),
+    # Punctuation
+    "capital letters": Kind(2, 1, "capital_letters", SET, SET),
+    "end mark": Kind(2, 1, "end_mark"),
+    "contractions": Kind(2, 1, "contractions", SET, SET),
+    "possessives": Kind(2, 3, "possessives", SET, SET),
+    "list comma": Kind(2, 2, "list_comma"),
+    "fronted comma": Kind(2, 3, "fronted_comma"),
+    "speech marks": Kind(2, 3, "speech_marks"),
+    "missing apostrophe": Kind(2, 2, "missing_apostrophe"),
+    # Vocabulary
+    "word in context": Kind(3, 1, "word_in_context"),
+    "synonyms": Kind(3, 2, "synonyms", SET, SET),
+    "antonyms": Kind(3, 2, "antonyms", SET, SET),
+    "prefixes": Kind(3, 2, "prefixes", SET, SET),
+    "prefix word": Kind(3, 2, "prefix_word"),
+    "homophone": Kind(3, 1, "homophone"),
+    "collective": Kind(3, 1, "collective"),
+    "idiom": Kind(3, 3, "idiom"),
+    # Spelling and word forms
+    "spelling": Kind(4, 2, "spelling", SET, SET),
+    "spelling word": Kind(4, 2, "spelling_word"),
+    "plurals": Kind(4, 1, "plurals", SET, SET),
+    "plural pair": Kind(4, 3, "plural_pair"),
+    "word forms": Kind(4, 3, "word_forms", SET, SET),
+    "word form": Kind(4, 3, "word_form"),
+    "suffix rules": Kind(4, 2, "suffix_rules", SET, SET),
+    "spelling choice": Kind(4, 1, "spelling_choice"),
+    # Reading comprehension: a passage's question takes the passage's level
+    "reading": Kind(5, 2, "reading", SET, SET),
+    "reading cloze": Kind(5, 2, "reading_cloze", CLOZE),
+    # Sentence writing
+    "join": Kind(6, 3, "join"),
+    "rewrite": Kind(6, 3, "rewrite"),
+    "relative": Kind(6, 2, "relative"),
+    "conjunction": Kind(6, 1, "conjunction"),
+    "standard english": Kind(6, 2, "standard_english"),
+    "sentence types": Kind(6, 1, "sentence_types", SET, SET),
+    "joining words": Kind(6, 2, "joining_words", SET, SET),
 }
 
-# What each paper holds, in the order asked: (maker, how many).
-PAPERS = [
-    # Grammar
-    [("verb set", 3)],
-    [("grammar", 20), ("relative", 2), ("verb set", 1)],
-    [("grammar", 15), ("grammar set", 2), ("plural set", 1)],
-    [("grammar", 12), ("word", 5), ("grammar set", 1), ("verb set", 2)],
-    [("grammar", 20), ("relative", 2), ("grammar set", 2)],
-    # Vocabulary
-    [("vocabulary", 20), ("vocabulary set", 2)],
-    [("vocabulary", 15), ("prefix word", 5), ("vocabulary set", 2)],
-    [("vocabulary", 15), ("vocabulary set", 3)],
-    [("vocabulary", 15), ("word form", 5), ("prefix set", 1), ("vocabulary set", 1)],
-    [("vocabulary", 20), ("vocabulary set", 3)],
-    # Grammar cloze
-    [("verb passage", 2), ("verb set", 2)],
-    [("choice passage", 1), ("verb set", 2), ("comparative set", 2)],
-    [("long passage", 1), ("verb set", 1), ("plural set", 1)],
-    [("verb passage", 1), ("choice passage", 1), ("comparative set", 1), ("verb set", 1)],
-    [("verb passage", 2), ("grammar set", 2)],
-    # Spelling and word forms
-    [("spelling set", 3), ("verb set", 1), ("word", 10)],
-    [("spelling set", 2), ("word form set", 1), ("verb set", 1), ("plural choice", 3), ("word", 6)],
-    [("spelling set", 2), ("plural set", 2), ("plural choice", 2), ("word", 8)],
-    [("spelling set", 2), ("word form set", 2), ("prefix set", 1), ("word", 5)],
-    [("spelling set", 2), ("word form set", 1), ("verb set", 1), ("plural choice", 4), ("word", 6)],
-    # Comprehension cloze
-    [("long passage", 1), ("choice passage", 1)],
-    [("choice passage", 2), ("prefix set", 1), ("word form set", 1)],
-    [("long passage", 1), ("verb passage", 1)],
-    [("choice passage", 1), ("verb passage", 1), ("spelling set", 1), ("comparative set", 1)],
-    [("long passage", 1), ("choice passage", 1)],
-    # Sentence rewriting
-    [("rewrite", 4), ("relative", 2), ("grammar", 9), ("word", 6), ("verb set", 1)],
-    [("rewrite", 4), ("relative", 2), ("grammar", 11), ("word", 1), ("verb set", 1), ("grammar set", 1)],
-    [("rewrite", 4), ("relative", 2), ("grammar", 1), ("word", 8), ("grammar set", 1), ("plural set", 1)],
-    [("rewrite", 4), ("relative", 2), ("vocabulary", 9), ("word", 1), ("verb set", 1), ("prefix set", 1)],
-    [("rewrite", 4), ("relative", 3), ("word", 5), ("grammar set", 1), ("prefix word", 2), ("verb set", 1)],
+
+@dataclass(frozen=True)
+class Recipe:
+    """What a paper holds, in the order asked: (kind, how many)."""
+
+    name: str
+    contents: tuple
+
+    def kinds(self):
+        return [kind for kind, count in self.contents for _ in range(count)]
+
+
+R = Recipe
+TOPIC_PAPERS = [
+    R("Grammar 1: a first mixed paper", (
+        ("grammar choice", 2), ("a or an", 1), ("tense choice", 1), ("verb form", 1), ("word classes", 1),
+        ("grammar choice", 1), ("tense choice", 1), ("verb form", 1), ("comparatives", 1), ("verb forms", 1),
+        ("tense choice", 1), ("grammar choice", 1), ("verb form", 1), ("grammar choice", 1))),
+    R("Grammar 2", (
+        ("grammar choice", 2), ("verb forms", 1), ("tense choice", 1), ("grammar set", 1), ("verb form", 2),
+        ("grammar choice", 1), ("word classes", 1), ("tense choice", 1), ("comparatives", 1), ("grammar choice", 2),
+        ("verb form", 1), ("a or an", 1), ("tense choice", 1))),
+    R("Grammar 3", (
+        ("tense choice", 1), ("grammar choice", 2), ("word classes", 1), ("verb form", 2), ("verb cloze", 1),
+        ("grammar choice", 2), ("comparatives", 1), ("tense choice", 1), ("grammar set", 1), ("verb form", 1),
+        ("grammar choice", 1), ("tense choice", 1))),
+    R("Grammar 4", (
+        ("grammar choice", 2), ("verb forms", 1), ("tense choice", 2), ("a or an", 1), ("verb form", 2),
+        ("grammar choice", 2), ("verb cloze", 1), ("tense choice", 1), ("grammar set", 1), ("verb form", 2),
+        ("grammar choice", 1))),
+    R("Grammar 5", (
+        ("verb form", 2), ("grammar choice", 2), ("comparatives", 1), ("tense choice", 2), ("word classes", 1),
+        ("grammar choice", 2), ("verb cloze", 1), ("verb form", 1), ("verb forms", 1), ("tense choice", 1),
+        ("grammar choice", 1))),
+    R("Punctuation 1", (
+        ("capital letters", 1), ("end mark", 2), ("list comma", 2), ("contractions", 1), ("speech marks", 2),
+        ("missing apostrophe", 2), ("possessives", 1), ("fronted comma", 2), ("end mark", 1), ("list comma", 1))),
+    R("Punctuation 2", (
+        ("end mark", 2), ("capital letters", 1), ("list comma", 2), ("contractions", 1), ("speech marks", 2),
+        ("possessives", 1), ("missing apostrophe", 2), ("fronted comma", 2), ("list comma", 1), ("end mark", 1),
+        ("speech marks", 1))),
+    R("Punctuation 3", (
+        ("contractions", 1), ("speech marks", 2), ("list comma", 3), ("capital letters", 1), ("end mark", 3),
+        ("possessives", 1), ("fronted comma", 2), ("missing apostrophe", 2))),
+    R("Punctuation 4", (
+        ("possessives", 1), ("end mark", 2), ("fronted comma", 2), ("capital letters", 1), ("speech marks", 2),
+        ("missing apostrophe", 2), ("list comma", 3), ("contractions", 1), ("end mark", 1), ("fronted comma", 1))),
+    R("Punctuation 5", (
+        ("list comma", 2), ("capital letters", 1), ("speech marks", 2), ("possessives", 1), ("end mark", 3),
+        ("missing apostrophe", 2), ("contractions", 1), ("fronted comma", 2), ("list comma", 1))),
+    R("Vocabulary 1", (
+        ("word in context", 2), ("synonyms", 1), ("homophone", 2), ("prefixes", 1), ("collective", 2),
+        ("antonyms", 1), ("idiom", 1), ("prefix word", 3), ("word in context", 2))),
+    R("Vocabulary 2", (
+        ("word in context", 2), ("antonyms", 1), ("idiom", 1), ("synonyms", 1), ("homophone", 2),
+        ("prefixes", 1), ("collective", 2), ("word in context", 2), ("prefix word", 3))),
+    R("Vocabulary 3", (
+        ("synonyms", 1), ("word in context", 2), ("collective", 2), ("prefix word", 3), ("antonyms", 1),
+        ("homophone", 2), ("idiom", 2), ("prefixes", 1), ("word in context", 2))),
+    R("Vocabulary 4", (
+        ("word in context", 2), ("prefixes", 1), ("homophone", 2), ("antonyms", 1), ("idiom", 1),
+        ("synonyms", 1), ("prefix word", 3), ("collective", 2), ("word in context", 2))),
+    R("Vocabulary 5", (
+        ("antonyms", 1), ("word in context", 2), ("idiom", 2), ("prefixes", 1), ("homophone", 2),
+        ("collective", 2), ("synonyms", 1), ("prefix word", 3), ("word in context", 2))),
+    R("Spelling and Word Forms 1", (
+        ("spelling", 1), ("spelling choice", 2), ("plurals", 1), ("spelling word", 2), ("plural pair", 1),
+        ("suffix rules", 1), ("spelling choice", 2), ("word forms", 1), ("word form", 2), ("spelling word", 1),
+        ("plural pair", 1))),
+    R("Spelling and Word Forms 2", (
+        ("plurals", 1), ("spelling word", 2), ("spelling", 1), ("spelling choice", 2), ("word forms", 1),
+        ("plural pair", 1), ("suffix rules", 1), ("spelling choice", 3), ("word form", 2), ("spelling word", 1),
+        ("plural pair", 1))),
+    R("Spelling and Word Forms 3", (
+        ("spelling choice", 2), ("spelling", 1), ("suffix rules", 1), ("spelling word", 3), ("plurals", 1),
+        ("plural pair", 2), ("word forms", 1), ("spelling choice", 2), ("word form", 2))),
+    R("Spelling and Word Forms 4", (
+        ("word forms", 1), ("spelling choice", 2), ("spelling", 1), ("plural pair", 1), ("spelling word", 2),
+        ("suffix rules", 1), ("plurals", 1), ("spelling choice", 3), ("word form", 2), ("spelling word", 1),
+        ("plural pair", 1))),
+    R("Spelling and Word Forms 5", (
+        ("spelling", 1), ("spelling word", 2), ("suffix rules", 1), ("spelling choice", 2), ("plurals", 1),
+        ("plural pair", 2), ("word forms", 1), ("spelling choice", 2), ("word form", 2), ("spelling word", 1))),
 ] + [
-    # Mock examinations: about eighty parts each.
-    [("grammar", 7), ("vocabulary", 7), ("grammar set", 1), ("vocabulary set", 1), ("choice passage", 1),
-     ("verb passage", 1), ("spelling set", 1), ("word", 5), ("alternatives", 1), ("rewrite", 1),
-     ("comparative set", 1), ("verb set", 2)],
-    [("grammar", 7), ("vocabulary", 7), ("grammar set", 1), ("vocabulary set", 1), ("choice passage", 1),
-     ("verb passage", 1), ("plural set", 1), ("word", 5), ("alternatives", 1), ("rewrite", 1),
-     ("prefix set", 1), ("verb set", 2)],
-    [("grammar", 7), ("vocabulary", 7), ("grammar set", 1), ("vocabulary set", 1), ("choice passage", 1),
-     ("long passage", 1), ("word", 5), ("alternatives", 1), ("rewrite", 1), ("verb set", 2)],
-    [("grammar", 7), ("vocabulary", 7), ("grammar set", 1), ("vocabulary set", 1), ("choice passage", 1),
-     ("verb passage", 1), ("word form set", 1), ("word", 5), ("alternatives", 1), ("rewrite", 1),
-     ("spelling set", 1), ("verb set", 2)],
-    [("grammar", 7), ("vocabulary", 7), ("grammar set", 1), ("vocabulary set", 1), ("choice passage", 1),
-     ("verb passage", 1), ("comparative set", 1), ("word", 5), ("alternatives", 1), ("rewrite", 1),
-     ("plural set", 1), ("verb set", 2)],
+    R("Reading Comprehension %d" % k, (("reading", 2), ("reading cloze", 1), ("reading", 2)))
+    for k in range(1, 6)
+] + [
+    R("Sentence Writing 1", (
+        ("conjunction", 2), ("join", 1), ("sentence types", 1), ("relative", 1), ("standard english", 2),
+        ("rewrite", 1), ("joining words", 1), ("conjunction", 2), ("join", 1), ("relative", 1), ("rewrite", 1),
+        ("standard english", 1))),
+    R("Sentence Writing 2", (
+        ("relative", 1), ("conjunction", 2), ("rewrite", 1), ("joining words", 1), ("join", 1),
+        ("standard english", 2), ("sentence types", 1), ("conjunction", 2), ("rewrite", 1), ("relative", 1),
+        ("join", 1), ("standard english", 1), ("conjunction", 1))),
+    R("Sentence Writing 3", (
+        ("join", 1), ("conjunction", 2), ("standard english", 1), ("relative", 1), ("sentence types", 1),
+        ("rewrite", 1), ("conjunction", 2), ("joining words", 1), ("join", 1), ("standard english", 2),
+        ("relative", 1), ("rewrite", 1))),
+    R("Sentence Writing 4", (
+        ("conjunction", 2), ("rewrite", 1), ("relative", 1), ("joining words", 1), ("join", 1),
+        ("standard english", 2), ("conjunction", 2), ("sentence types", 1), ("rewrite", 1), ("join", 1),
+        ("relative", 1), ("standard english", 1), ("conjunction", 1))),
+    R("Sentence Writing 5", (
+        ("sentence types", 1), ("join", 1), ("conjunction", 2), ("relative", 1), ("standard english", 2),
+        ("rewrite", 1), ("joining words", 1), ("conjunction", 2), ("join", 1), ("relative", 1), ("rewrite", 1),
+        ("standard english", 1))),
 ]
 
+# The mock examinations. For every topic, the slots of one mock; mock k fills
+# a slot with its k-th kind (counting round), so the five mocks vary their
+# kinds while every topic keeps its share of the marks.
+MOCK_BLUEPRINT = [
+    (5, [["reading"]]),
+    (1, [["grammar choice"], ["verb cloze"], ["tense choice"], ["verb form"]]),
+    (2, [["capital letters"], ["speech marks"], ["contractions", "possessives"], ["list comma", "fronted comma"],
+         ["end mark", "missing apostrophe"]]),
+    (3, [["word in context"], ["synonyms", "antonyms"], ["homophone", "idiom", "collective"], ["prefixes"]]),
+    (4, [["spelling choice"], ["spelling"], ["plural pair"], ["plurals", "word forms", "suffix rules"]]),
+    (6, [["conjunction", "standard english"], ["joining words"], ["join", "rewrite"], ["sentence types"],
+         ["relative"]]),
+    (5, [["reading"]]),
+]
+MOCK_COUNT = 5
 
-def make(ctx, name, decks):
-    if name == "verb passage":
-        title, text = decks["form"].take()
-        return form_passage(title, text, "verb cloze")
-    if name == "long passage":
-        title, text = decks["long"].take()
-        return form_passage(title, text, "long cloze")
-    if name == "choice passage":
-        title, text = decks["choice"].take()
-        return mc_passage(ctx, title, text)
-    return ctx.unique(lambda: MAKERS[name](ctx))
+
+def mock_recipe(k):
+    """The kinds of mock examination k (0..4), in the order asked."""
+    contents = [(slot[k % len(slot)], 1) for _, slots in MOCK_BLUEPRINT for slot in slots]
+    return Recipe("Mock Examination %d" % (k + 1), tuple(contents))
+
+
+def recipes():
+    return TOPIC_PAPERS + [mock_recipe(k) for k in range(MOCK_COUNT)]
+
+
+def frame_caps():
+    """(questions, lettered parts) that may share one opening frame: the
+    course's share of its questions and of its lettered parts."""
+    kinds = [kind for recipe in recipes() for kind in recipe.kinds()]
+    lettered = sum(KINDS[kind].lettered for kind in kinds)
+    return math.floor(FRAME_SHARE * len(kinds)), math.floor(FRAME_SHARE * lettered)
 
 
 def build_papers(ctx):
-    decks = {"form": PassageDeck(ctx.rng, bank.FORM_PASSAGES), "long": PassageDeck(ctx.rng, bank.LONG_PASSAGES),
-             "choice": PassageDeck(ctx.rng, bank.CHOICE_PASSAGES)}
+    writer = Writer(ctx, *frame_caps())
     papers = []
-    for recipe in PAPERS:
-        paper = []
-        for name, count in recipe:
-            for _ in range(count):
-                paper.append(make(ctx, name, decks))
-        papers.append(paper)
+    for recipe in recipes():
+        writer.ledger.new_paper()
+        writer.paper_forms = set()
+        writer.paper_tags = set()
+        papers.append([writer.make(kind) for kind in recipe.kinds()])
     return papers

@@ -3,13 +3,14 @@ circuits, magnets, a thermometer, a food chain and a shadow. Labels (a), (b), ..
 point at the parts the question asks about."""
 
 
-from drawing import BLUE, BLUE_SOFT, GREY, INK, ORANGE, PAPER, RED, YELLOW, Canvas, polar
+from drawing import BLUE, BLUE_SOFT, GREY, INK, ORANGE, PAPER, RED, YELLOW, Canvas, fmt, polar
 
 LEAF = "#5cb85c"
 LEAF_DARK = "#3d8b3d"
 SOIL = "#b07a4a"
 BROWN = "#8b5a2b"
 LABEL = "#c0392b"
+GAP_OBJECT = "#d5d9e3"
 
 
 def _label(c, x, y, tx, ty, text):
@@ -248,7 +249,6 @@ def circuit_panel(c, ox, oy, name, kind, gap_object=None):
     c.line(left, bottom, ox + 80, bottom, width=2)
     c.line(ox + 120, bottom, right, bottom, width=2)
     c.line(right, bottom, right, top, width=2)
-    lit = kind == "closed" or (kind == "gap" and gap_object and gap_object[1])
     # top wire with the battery, or a plain wire when there is none
     if kind == "no battery":
         c.line(left, top, right, top, width=2)
@@ -263,10 +263,11 @@ def circuit_panel(c, ox, oy, name, kind, gap_object=None):
         c.circle(ox + 118, bottom, 3, fill=INK, stroke="none")
         c.line(ox + 82, bottom, ox + 114, bottom - 16, width=2.5)
     elif kind == "gap":
-        name_text, conducts = gap_object
+        name_text = gap_object[0]
         c.circle(ox + 80, bottom, 3, fill=INK, stroke="none")
         c.circle(ox + 120, bottom, 3, fill=INK, stroke="none")
-        c.rect(ox + 76, bottom - 5, 48, 10, fill="#d9a35b" if not conducts else "#b0b6c3", stroke=INK, width=1, rx=3)
+        # Every object in a gap is drawn alike: only its name tells whether it conducts.
+        c.rect(ox + 76, bottom - 5, 48, 10, fill=GAP_OBJECT, stroke=INK, width=1, rx=3)
         c.text(ox + 100, bottom + 20, name_text, size=12)
     else:
         c.circle(ox + 82, bottom, 3, fill=INK, stroke="none")
@@ -274,15 +275,16 @@ def circuit_panel(c, ox, oy, name, kind, gap_object=None):
         c.line(ox + 82, bottom, ox + 118, bottom, width=2.5)
     _bulb(c, right, oy + 86, False)  # whether it lights is the question
     c.rect(right - 6, oy + 86 + 16, 12, 4, fill=PAPER, stroke="none")
-    return bool(lit)
 
 
 def circuits_picture(panels):
-    """panels: four (name, kind, gap object), drawn two by two."""
-    c = Canvas(420, 320)
+    """panels: two to four (name, kind, gap object), drawn two by two. Name the
+    circuits with letters that are no answer box's letter (P, Q, R, S)."""
+    rows = (len(panels) + 1) // 2
+    c = Canvas(420, 8 + 156 * rows)
     for i, (name, kind, obj) in enumerate(panels):
         circuit_panel(c, 8 + (i % 2) * 206, 8 + (i // 2) * 156, name, kind, obj)
-    return c.picture("Four circuits, A to D")
+    return c.picture("Circuits " + ", ".join(p[0] for p in panels))
 
 
 def magnet(c, x, y, left_pole, width=120):
@@ -294,16 +296,19 @@ def magnet(c, x, y, left_pole, width=120):
     c.text(x + width - 16, y + 24, right_pole, size=18, weight="bold", fill=PAPER)
 
 
-def magnet_pairs(pairs):
-    """pairs: list of (left magnet's left pole, right magnet's left pole), one row each."""
+def magnet_pairs(pairs, labels=None):
+    """pairs: list of (left magnet's left pole, right magnet's left pole), one
+    row each; labels: the answer letters of the rows ("(a)", ...) when the
+    question asks about each row, else None."""
     c = Canvas(420, 70 * len(pairs) + 10)
     for i, (a, b) in enumerate(pairs):
         y = 18 + i * 70
         c.rect(6, y - 12, 408, 58, fill="#f6f7fb", stroke="#d9dce6", width=1, rx=10)
-        c.text(28, y + 24, "(%s)" % "abcdefgh"[i], size=16, weight="bold", fill=LABEL)
+        if labels:
+            c.text(28, y + 24, labels[i], size=16, weight="bold", fill=LABEL)
         magnet(c, 60, y, a)
         magnet(c, 260, y, b)
-    return c.picture("Pairs of bar magnets")
+    return c.picture("Pairs of bar magnets" if len(pairs) > 1 else "Two bar magnets end to end")
 
 
 def thermometer(value, low=-10, high=50, step=10):
@@ -331,7 +336,7 @@ def food_chain(names):
     c = Canvas(width + 20, 110)
     for i, name in enumerate(names):
         x = 10 + i * 150
-        c.rect(x, 30, 110, 50, fill="#eaf6e4" if i == 0 else "#fdf0e0", stroke=INK, width=1.5, rx=12)
+        c.rect(x, 30, 110, 50, fill="#fdf0e0", stroke=INK, width=1.5, rx=12)
         c.text(x + 55, 61, name, size=16, weight="bold")
         if i < len(names) - 1:
             c.arrow(x + 114, 55, x + 146, 55, stroke=INK, width=2.5)
@@ -357,14 +362,14 @@ def shadow():
     return c.picture("A torch shining on a ball in front of a screen")
 
 
-def particle_boxes(states):
-    """Three boxes A, B, C showing the particles of the given states."""
+def particle_boxes(states, names="PQR"):
+    """Three boxes showing the particles of the given states, named by `names`."""
     c = Canvas(480, 190)
     for k, state in enumerate(states):
         box = particles(state)
         inner = box.svg[box.svg.index(">", box.svg.index("<svg")) + 1 : box.svg.rindex("</svg>")]
         c.items.append('<g transform="translate(%d 0)">%s</g>' % (10 + 160 * k, inner))
-        c.text(85 + 160 * k, 178, "Box " + "ABC"[k], size=17, weight="bold")
+        c.text(85 + 160 * k, 178, "Box " + names[k], size=17, weight="bold")
     return c.picture("Three boxes of particles")
 
 
@@ -381,3 +386,160 @@ def particles(state):
     for x, y in spots:
         c.circle(x, y, 9, fill=BLUE_SOFT, stroke=BLUE, width=1.5)
     return c.picture("Particles in a box")
+
+
+# Results of investigations: tables and graphs ----------------------------------
+
+TABLE_HEAD = "#fbeadb"
+TABLE_RULE = "#c9ccd8"
+BAR = "#8fb3ea"
+BAR_EDGE = "#4f74b8"
+POINT = "#c0392b"
+
+
+def _text_width(text, size):
+    """A generous estimate of the width of `text` in the pictures' font."""
+    return sum(0.62 if ch.isupper() or ch in "mw" else 0.52 for ch in text) * size
+
+
+def _lines(c, x, y, text, size, weight="normal", anchor="middle", step=None):
+    """Writes text that may hold "\\n" as lines starting at baseline y."""
+    step = step or size + 3
+    for k, line in enumerate(text.split("\n")):
+        c.text(x, y + k * step, line, size=size, weight=weight, anchor=anchor)
+
+
+def data_table(headers, rows, title=None):
+    """A results table: a shaded heading row and one row per result. A heading
+    may hold "\\n" to break it over two lines. Cells are text."""
+    size = 15
+    widths = []
+    for k, head in enumerate(headers):
+        texts = head.split("\n") + [str(r[k]) for r in rows]
+        widths.append(max(74, max(_text_width(t, size) for t in texts) + 26))
+    total = sum(widths)
+    head_lines = max(h.count("\n") + 1 for h in headers)
+    head_h = 14 + 18 * head_lines
+    row_h = 30
+    top = 34 if title else 6
+    c = Canvas(int(total + 12), int(top + head_h + row_h * len(rows) + 8))
+    x0 = 6
+    if title:
+        c.text(c.width / 2, 22, title, size=16, weight="bold")
+    c.rect(x0, top, total, head_h, fill=TABLE_HEAD, stroke="none")
+    x = x0
+    for k, head in enumerate(headers):
+        _lines(c, x + widths[k] / 2, top + 22, head, size, weight="bold", step=18)
+        x += widths[k]
+    for r, row in enumerate(rows):
+        y = top + head_h + r * row_h
+        x = x0
+        for k, cell in enumerate(row):
+            c.text(x + widths[k] / 2, y + 20, str(cell), size=size)
+            x += widths[k]
+        c.line(x0, y, x0 + total, y, stroke=TABLE_RULE, width=1)
+    x = x0
+    for w in widths[:-1]:
+        x += w
+        c.line(x, top, x, top + head_h + row_h * len(rows), stroke=TABLE_RULE, width=1)
+    c.rect(x0, top, total, head_h + row_h * len(rows), stroke=INK, width=1.5)
+    return c.picture("A table of results" + (": " + title if title else ""))
+
+
+def _axes(c, left, right, top, bottom, low, high, step, minor, y_label):
+    """Horizontal grid lines every `minor` (labelled every `step`) and the y axis."""
+    span = bottom - top
+    v = low
+    while v <= high + 1e-9:
+        y = bottom - span * (v - low) / (high - low)
+        labelled = abs((v - low) / step - round((v - low) / step)) < 1e-9
+        c.line(left, y, right, y, stroke="#d3d7e3" if labelled else "#eceef4", width=1)
+        if labelled:
+            c.text(left - 8, y + 5, fmt(v), size=14, anchor="end")
+        v += minor
+    c.line(left, top - 6, left, bottom, width=2)
+    c.line(left, bottom, right, bottom, width=2)
+    mid = (top + bottom) / 2
+    c.text(16, mid, y_label, size=14)
+    c.items[-1] = c.items[-1].replace("<text ", '<text transform="rotate(-90 16 %s)" ' % fmt(mid), 1)
+
+
+def bar_graph(title, labels, values, y_label, step, top, minor=None, x_label=None):
+    """A bar graph with every bar alike, so that only its height tells its value.
+    Labels may hold "\\n"; values should lie on the grid lines (every `minor`)."""
+    minor = minor or step
+    width = 500
+    label_lines = max(str(l).count("\n") + 1 for l in labels)
+    bottom = 250
+    height = bottom + 14 + 18 * label_lines + (22 if x_label else 0)
+    c = Canvas(width, height)
+    left, right, top_y = 66, width - 16, 46
+    c.text(width / 2, 24, title, size=16, weight="bold")
+    _axes(c, left, right, top_y, bottom, 0, top, step, minor, y_label)
+    slot = (right - left) / len(labels)
+    bar = min(56, slot * 0.6)
+    size = 14 if max(_text_width(l, 14) for line in labels for l in str(line).split("\n")) < slot - 6 else 12
+    for i, (name, value) in enumerate(zip(labels, values)):
+        x = left + slot * i + (slot - bar) / 2
+        h = (bottom - top_y) * value / top
+        c.rect(x, bottom - h, bar, h, fill=BAR, stroke=BAR_EDGE, width=1.5)
+        _lines(c, left + slot * i + slot / 2, bottom + 20, str(name), size, step=17)
+    if x_label:
+        c.text((left + right) / 2, height - 8, x_label, size=14, weight="bold")
+    return c.picture("A bar graph: " + title)
+
+
+def line_graph(title, xs, ys, x_label, y_label, step, top, low=0, minor=None):
+    """A line graph of measured points joined by straight lines; every x value
+    is marked on the x axis."""
+    minor = minor or step
+    width, height = 500, 320
+    c = Canvas(width, height)
+    left, right, top_y, bottom = 66, width - 24, 46, 262
+    c.text(width / 2, 24, title, size=16, weight="bold")
+    _axes(c, left, right, top_y, bottom, low, top, step, minor, y_label)
+    x_low, x_high = xs[0], xs[-1]
+    X = lambda v: left + 14 + (right - left - 28) * (v - x_low) / (x_high - x_low)
+    Y = lambda v: bottom - (bottom - top_y) * (v - low) / (top - low)
+    for v in xs:
+        c.line(X(v), bottom, X(v), bottom + 6, width=1.5)
+        c.text(X(v), bottom + 22, fmt(v), size=14)
+    c.text((left + right) / 2, height - 10, x_label, size=14, weight="bold")
+    c.polyline([(X(a), Y(b)) for a, b in zip(xs, ys)], stroke=BAR_EDGE, width=2.5)
+    for a, b in zip(xs, ys):
+        c.circle(X(a), Y(b), 4.5, fill=POINT, stroke="none")
+    return c.picture("A line graph: " + title)
+
+
+def flower(labels):
+    """The parts of a flower cut in half; labels: {"petal"|"sepal"|"stamen"|"stigma"|"ovary": "(a)"}."""
+    c = Canvas(420, 320)
+    cx, base = 210, 250
+    c.path("M %d %d C %d %d, %d %d, %d %d" % (cx, 318, cx - 4, 300, cx + 4, 280, cx, base), stroke=LEAF_DARK, width=8)
+    # sepals under the flower
+    c.path("M %d %d q -40 -5 -70 -40 q 40 10 70 20 Z" % (cx, base), fill=LEAF, stroke=LEAF_DARK, width=1.5)
+    c.path("M %d %d q 40 -5 70 -40 q -40 10 -70 20 Z" % (cx, base), fill=LEAF, stroke=LEAF_DARK, width=1.5)
+    # petals
+    c.path("M %d %d C %d %d, %d %d, %d %d C %d %d, %d %d, %d %d" % (
+        cx - 18, base - 14, cx - 110, base - 40, cx - 120, base - 150, cx - 60, base - 175,
+        cx - 50, base - 120, cx - 40, base - 60, cx - 18, base - 14), fill="#f7b8cf", stroke="#d0668d", width=1.5)
+    c.path("M %d %d C %d %d, %d %d, %d %d C %d %d, %d %d, %d %d" % (
+        cx + 18, base - 14, cx + 110, base - 40, cx + 120, base - 150, cx + 60, base - 175,
+        cx + 50, base - 120, cx + 40, base - 60, cx + 18, base - 14), fill="#f7b8cf", stroke="#d0668d", width=1.5)
+    # ovary, style and stigma
+    c.ellipse(cx, base - 26, 20, 16, fill="#b7dd9a", stroke=LEAF_DARK, width=1.5)
+    for dx in (-7, 0, 7):
+        c.circle(cx + dx, base - 26, 3, fill=PAPER, stroke=LEAF_DARK, width=1)
+    c.line(cx, base - 42, cx, base - 128, stroke=LEAF_DARK, width=4)
+    c.ellipse(cx, base - 134, 12, 7, fill="#8bc34a", stroke=LEAF_DARK, width=1.5)
+    # stamens
+    for side in (-1, 1):
+        c.path("M %d %d q %d -60 %d -100" % (cx + side * 10, base - 30, side * 22, side * 30), stroke="#c9a400", width=2)
+        c.ellipse(cx + side * 40, base - 134, 6, 11, fill=YELLOW, stroke="#a88400", width=1.5, rotate=side * 20)
+    spots = {"petal": (cx - 80, base - 110, 50, 70), "sepal": (cx + 55, base - 26, 370, 250),
+             "stamen": (cx + 40, base - 140, 370, 60), "stigma": (cx, base - 136, 250, 30),
+             "ovary": (cx - 12, base - 26, 60, 270)}
+    for part, text in labels.items():
+        x, y, tx, ty = spots[part]
+        _label(c, x, y, tx, ty, text)
+    return c.picture("A flower cut in half, with its parts labelled")

@@ -134,8 +134,9 @@ struct QuestionResult {
 
 class Checker {
 public:
-    explicit Checker(const ResourceLibrary& library)
-        : library_(library) {}
+    Checker(const ResourceLibrary& library, const CourseCheckRules& rules)
+        : library_(library)
+        , rules_(rules) {}
 
     CourseCheckReport run() {
         if (checkDescription()) {
@@ -145,6 +146,10 @@ public:
             }
         }
         report_.counts.questions = static_cast<int>(pageOwner_.size());
+        for (int s = 1; s <= kSubjectCount; ++s) {
+            if (report_.counts.subjects > 0 && report_.course.subject(s).present())
+                measureVariety(s);
+        }
         for (const PaperContent& paper : report_.papers)
             report_.problems.append(SelfJudgeProblems(paper));
         // Problems of whole files first, then paper by paper and question by
@@ -159,6 +164,7 @@ public:
 
 private:
     const ResourceLibrary& library_;
+    const CourseCheckRules& rules_;
     CourseCheckReport report_;
     QMap<int, int> pageOwner_; // question number -> the subject that lists it first
     QSet<int> checkedPages_;
@@ -641,6 +647,30 @@ private:
         }
     }
 
+    // ---- variety -----------------------------------------------------------
+
+    void measureVariety(int s) {
+        const QList<LetterTarget>* targets = rules_.inventory ? &rules_.inventory->of(s) : nullptr;
+        SubjectVariety variety = MeasureVariety(library_, s, subjectName(s), targets);
+        for (const auto& [first, again] : variety.repeats)
+            add(ProblemArea::Variety, again, s, 0, again, 0,
+                QStringLiteral("The question is the same as question %1: the same text, the same "
+                               "options and the same pictures.")
+                    .arg(first));
+        for (const LetterCount& letter : variety.letters) {
+            if (letter.target && !letter.inRange())
+                add(ProblemArea::Variety, QuestionTypeResource(s), s, 0, 0, 0,
+                    QStringLiteral("Type letter %1 marks %2 parts; the inventory has %3, so %4 to "
+                                   "%5 are allowed.")
+                        .arg(letter.letter)
+                        .arg(letter.count)
+                        .arg(letter.target->parts)
+                        .arg(letter.target->low())
+                        .arg(letter.target->high()));
+        }
+        report_.variety.append(variety);
+    }
+
     // ---- progress templates ---------------------------------------------
 
     void checkTemplates(int s, const QList<int>& partsPerPaper) {
@@ -683,6 +713,8 @@ QString AreaTitle(ProblemArea area) {
         return QStringLiteral("Question pages");
     case ProblemArea::Templates:
         return QStringLiteral("Progress templates");
+    case ProblemArea::Variety:
+        return QStringLiteral("Variety");
     case ProblemArea::Pictures:
         return QStringLiteral("Interface pictures");
     }
@@ -725,8 +757,8 @@ QByteArray ProgressTemplateBytes(ProgressFile file, const QList<int>& partsPerPa
     return bytes + "...";
 }
 
-CourseCheckReport CheckCourse(const ResourceLibrary& library) {
-    return Checker(library).run();
+CourseCheckReport CheckCourse(const ResourceLibrary& library, const CourseCheckRules& rules) {
+    return Checker(library, rules).run();
 }
 
 bool HoldsInterfacePictures(const ResourceLibrary& library) {
@@ -783,6 +815,8 @@ QString FormatCheckReport(const CourseCheckReport& report, int perGroup) {
             text += QStringLiteral("  ... and %1 more\n").arg(end - i - shown);
         i = end;
     }
+    for (const SubjectVariety& variety : report.variety)
+        text += u'\n' + FormatVariety(variety);
     const CourseCounts& c = report.counts;
     QString counted = QStringLiteral("%1 subject(s), %2 papers, %3 questions, %4 parts, %5 pages")
                           .arg(c.subjects)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "course_variety.h"
+
 #include "data/course_content.h"
 #include "data/progress_store.h"
 #include "data/resource_install.h"
@@ -19,6 +21,7 @@ enum class ProblemArea {
     Questions,   // answer keys, question types and marks, 30S13..30S15
     Pages,       // question pages
     Templates,   // progress templates, 301S1..301S6
+    Variety,     // repeated questions, type letters beyond the inventory
     Pictures,    // interface pictures 1..92
 };
 
@@ -54,8 +57,17 @@ struct CourseCheckReport {
     // parts as the practice window would load them: the input of checks that
     // judge the keys.
     QList<PaperContent> papers;
+    // How varied every present subject reads, in subject order.
+    QList<SubjectVariety> variety;
 
     bool passed() const { return problems.isEmpty(); }
+};
+
+// What the check holds the course to beyond its format.
+struct CourseCheckRules {
+    // The parts per type letter each subject must hold (a quarter either way);
+    // none: the letters are counted, not judged.
+    std::optional<CourseInventory> inventory;
 };
 
 // Checks the course in `library` (the bundle or a folder of resources):
@@ -70,10 +82,14 @@ struct CourseCheckReport {
 //     form their letter needs (key_forms.h);
 //   - a sound page archive for every listed question (page_check.h);
 //   - the six progress templates of every present subject byte for byte as
-//     the course's paper and part counts define them.
+//     the course's paper and part counts define them;
+//   - no question the same as another of its subject (text, options in any
+//     order and pictures), and, with an inventory in `rules`, every type
+//     letter's part count within a quarter of it; the most used opening
+//     frames are measured and reported, not judged (course_variety.h).
 // The interface pictures are checked apart (CheckInterfacePictures). Never
 // throws; what cannot be read is a problem.
-CourseCheckReport CheckCourse(const ResourceLibrary& library);
+CourseCheckReport CheckCourse(const ResourceLibrary& library, const CourseCheckRules& rules = {});
 
 // The bytes of the progress template `file` of a subject whose papers
 // 101, 102, ... have the given part counts (the paper count is their number):

@@ -1,6 +1,7 @@
 #include "judge_command.h"
 
 #include "marking/answer_judge.h"
+#include "marking/answer_note.h"
 #include "marking/key_check.h"
 #include "marking/marking_error.h"
 #include "marking/paper_marking.h"
@@ -41,6 +42,8 @@ JudgeOutput JudgeFields(const QString& types, const QString& keys, const QString
         JudgeOutput output;
         for (const JudgedPart& part : JudgeParts(typeList, keyList, answerList))
             output.lines << verdict(part.result) + u'\t' + part.modelAnswer;
+        for (int part = 1; part <= keyList.size(); ++part)
+            output.notes << AnswerNoteText(PartNote(answerList, keyList, typeList, part));
         return output;
     } catch (const MarkingError& e) {
         return {{}, e.message()};

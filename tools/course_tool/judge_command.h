@@ -10,8 +10,10 @@
 namespace orvanta {
 
 struct JudgeOutput {
-    QStringList lines; // one per part: "right", "wrong" or "none", a tab, the model answer
-    QString error;     // set instead of lines when the input cannot be judged
+    QStringList lines;      // one per part: "right", "wrong" or "none", a tab, the model answer
+    QString error;          // set instead of lines when the input cannot be judged
+    QStringList notes = {}; // one per part: why a wrong answer missed, as a first take says it;
+                            // empty when the part gets no note (answer_note.h)
     bool ok() const { return error.isEmpty(); }
 };
 

@@ -69,6 +69,7 @@ struct CheckOptions {
     QString courseFolder; // empty: the bundled course
     bool skipPictures = false;
     bool listAll = false;
+    bool inventory = true; // hold the type letters to the shipped course's inventory
 };
 
 std::optional<CheckOptions> parseCheckOptions(const QStringList& arguments, Streams& io,
@@ -89,6 +90,8 @@ std::optional<CheckOptions> parseCheckOptions(const QStringList& arguments, Stre
             options.skipPictures = true;
         } else if (argument == u"--all") {
             options.listAll = true;
+        } else if (argument == u"--no-inventory") {
+            options.inventory = false;
         } else {
             exitCode = usageError(io, QStringLiteral("check does not take \"%1\".").arg(argument));
             return std::nullopt;
@@ -122,7 +125,10 @@ int runCheck(const QStringList& arguments, Streams& io) {
         checkPictures = checkPictures && HoldsInterfacePictures(*library);
     }
 
-    CourseCheckReport report = CheckCourse(*library);
+    CourseCheckRules rules;
+    if (options->inventory)
+        rules.inventory = CourseInventory::Shipped();
+    CourseCheckReport report = CheckCourse(*library, rules);
     if (checkPictures) {
         report.problems.append(CheckInterfacePictures(*library));
         report.counts.pictures = 0;
@@ -194,23 +200,31 @@ int runJudge(const QStringList& arguments, Streams& io) {
         io.err << "orvanta-course: " << output.error << '\n';
         return kFailed;
     }
-    for (const QString& line : output.lines)
-        io.out << line << '\n';
+    for (qsizetype i = 0; i < output.lines.size(); ++i) {
+        io.out << output.lines.at(i) << '\t' << output.notes.value(i) << '\n';
+    }
     return kSuccess;
 }
 
 const QList<Command>& commands() {
     static const QList<Command> list = {
-        {QStringLiteral("check"), QStringLiteral("[--course DIR] [--skip-pictures] [--all]"),
+        {QStringLiteral("check"),
+         QStringLiteral("[--course DIR] [--skip-pictures] [--no-inventory] [--all]"),
          QStringLiteral("check the bundled course, or the course in DIR"),
          QStringLiteral(
              "Checks the course description, the paper lists, the answer keys, question\n"
              "types and marks, every question page and the progress templates, and the 89\n"
-             "interface pictures; prints the problems grouped, then a summary line.\n\n"
+             "interface pictures; finds questions that repeat another one (the same text,\n"
+             "options in any order and pictures) and type letters whose part counts stray\n"
+             "more than a quarter from the shipped course's inventory; prints the problems\n"
+             "grouped, then per subject the five most used opening frames (names, numbers\n"
+             "and bracketed words blurred) and the parts per type letter, then a summary.\n\n"
              "  --course DIR     check the resource files in DIR (named by resource number,\n"
              "                   as export writes them) instead of the bundled course; the\n"
              "                   pictures are checked only when DIR holds any\n"
              "  --skip-pictures  leave the interface pictures out\n"
+             "  --no-inventory   count the type letters without holding them to the\n"
+             "                   shipped course's inventory\n"
              "  --all            list every problem (otherwise 20 of each group)\n\n"
              "Exit status 0 when nothing is wrong, 1 when problems were found.\n"),
          runCheck},
@@ -231,8 +245,10 @@ const QList<Command>& commands() {
              "                       --answers \"Earthworm>woodlouse>woodlouse\"\n\n"
              "and prints one line per part: right, wrong or none, a tab, and the part's\n"
              "model answer (what a second take shows for it; empty when the rule gives\n"
-             "none). Exit status 0 when it judged, 1 when a key cannot be judged, 2 for\n"
-             "bad arguments.\n"),
+             "none), and after a second tab why a wrong answer missed when it nearly hit,\n"
+             "as the marked sheet of a first take says it (empty when the answer gets no\n"
+             "note). Exit status 0 when it judged, 1\n"
+             "when a key cannot be judged, 2 for bad arguments.\n"),
          runJudge},
     };
     return list;

@@ -326,6 +326,31 @@ void checkParts(const QList<Part>& parts, QStringList& faults) {
 
 } // namespace
 
+std::optional<PageArchive> ReadPageArchive(const QByteArray& bytes) {
+    const QList<QByteArray> lines = splitLines(bytes);
+    const auto header = readHeaders(lines, 0, lines.size());
+    if (!header)
+        return std::nullopt;
+    const ContentType type = parseContentType(header->fields.value("content-type"));
+    const QByteArray boundary = type.parameters.value("boundary");
+    if (type.mediaType != "multipart/related" || boundary.isEmpty())
+        return std::nullopt;
+    bool closed = false;
+    const QList<Part> parts = readParts(lines, header->next, boundary, closed);
+    if (parts.isEmpty())
+        return std::nullopt;
+    QStringList faults;
+    const auto html = decodeBody(parts.first(), faults);
+    if (!html)
+        return std::nullopt;
+    PageArchive archive{*html, parts.first().location, {}};
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (const auto body = decodeBody(parts.at(i), faults))
+            archive.resources.append({parts.at(i).location, *body});
+    }
+    return archive;
+}
+
 QStringList CheckQuestionPage(const QByteArray& bytes) {
     QStringList faults;
     if (bytes.isEmpty())

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
+
+#include <optional>
+#include <utility>
 
 // Question pages are MHTML archives (multipart/related, RFC 2557) shown by
 // Qt WebEngine from a ".mht" file.
@@ -17,5 +21,18 @@ namespace orvanta {
 //   - quoted-printable and base64 bodies are well formed;
 //   - every picture the HTML shows (src="...") is a part of the archive.
 QStringList CheckQuestionPage(const QByteArray& bytes);
+
+// What a page archive holds, decoded: the HTML of its first part and the
+// bytes of every further part by its Content-Location.
+struct PageArchive {
+    QByteArray html;                                    // the first part's body, decoded
+    QByteArray htmlLocation;                            // the first part's Content-Location
+    QList<std::pair<QByteArray, QByteArray>> resources; // (Content-Location, decoded bytes)
+};
+
+// The content of the archive in `bytes`; nothing when it has no
+// multipart/related structure or its first part cannot be decoded (a part
+// after the first that cannot be decoded is left out).
+std::optional<PageArchive> ReadPageArchive(const QByteArray& bytes);
 
 } // namespace orvanta

@@ -125,10 +125,19 @@ int main(int argc, char** argv) {
             ++failures;
             continue;
         }
-        pause(150); // let the pictures decode and the layout settle
-        const int height = qBound(200, qCeil(page.contentsSize().height()), 4000);
-        view.resize(width, height);
-        pause(150);
+        // Let the pictures decode and the layout settle, then grow the view
+        // to the page's height until the height holds; a busy machine needs
+        // a while before a tall page has painted below its first screen.
+        pause(300);
+        int height = 0;
+        for (int round = 0; round < 5; ++round) {
+            const int wanted = qBound(200, qCeil(page.contentsSize().height()), 4000);
+            if (wanted == height)
+                break;
+            height = wanted;
+            view.resize(width, height);
+            pause(500);
+        }
         const QString png = QDir(outDir).filePath(QStringLiteral("%1.png").arg(number));
         if (!view.grab().save(png)) {
             err << number << ": could not write " << png << "\n";

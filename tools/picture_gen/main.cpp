@@ -2,9 +2,12 @@
 // per picture named by its resource number.
 //
 //   orvanta-picture-gen OUTPUT_FOLDER [--contact-sheet FILE.png] [--scale N] [--mockup FILE.png]
+//   orvanta-picture-gen --desktop-icons THEME_FOLDER ICON_NAME
 //
 // The two optional pictures are for looking at the design; they are drawn
-// from the files just written.
+// from the files just written. The second form writes the program's icon
+// for the desktop, THEME_FOLDER/48x48/apps/ICON_NAME.png and the other sizes.
+#include "tools/picture_gen/desktop_icons.h"
 #include "tools/picture_gen/picture_set.h"
 #include "tools/picture_gen/preview.h"
 
@@ -20,8 +23,20 @@ namespace {
 int Usage() {
     QTextStream(stderr)
         << "usage: orvanta-picture-gen OUTPUT_FOLDER [--contact-sheet FILE.png] [--scale N]"
-           " [--mockup FILE.png]\n";
+           " [--mockup FILE.png]\n"
+           "       orvanta-picture-gen --desktop-icons THEME_FOLDER ICON_NAME\n";
     return 2;
+}
+
+int WriteDesktopIcons(const QStringList& args) {
+    if (args.size() != 2)
+        return Usage();
+    const QString error = orvanta::pictures::WriteDesktopIcons(args.at(0), args.at(1));
+    if (!error.isEmpty()) {
+        QTextStream(stderr) << "orvanta-picture-gen: " << error << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -36,6 +51,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, args.data());
 
     QStringList rest = app.arguments().mid(1);
+    if (!rest.isEmpty() && rest.first() == QLatin1String("--desktop-icons"))
+        return WriteDesktopIcons(rest.mid(1));
     if (rest.isEmpty() || rest.first().startsWith(QLatin1Char('-')))
         return Usage();
     const QString folder = rest.takeFirst();
