@@ -8,8 +8,10 @@
 // it quits right after the main window's first paint, without asking the web
 // engine for anything: the start-up benchmark times the program that way.
 #include "data/app_folder.h"
+#include "data/folder_lock.h"
 #include "data/resource_install.h"
 #include "main_window/contents.h"
+#include "main_window/second_copy.h"
 #include "practice/practice_launcher.h"
 
 #include <QApplication>
@@ -197,8 +199,16 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    Contents contents(ResourceLibrary(ResourceLibrary::bundledRoot()), AppFolder::fromEnvironment(),
-                      nullptr);
+    // One copy per folder; a second one says so and writes nothing.
+    const AppFolder folder = AppFolder::fromEnvironment();
+    folder.ensureExists();
+    FolderLock lock(folder);
+    if (lock.acquire() == FolderLock::Result::HeldByAnother) {
+        TellAlreadyRunning(folder);
+        return 0;
+    }
+
+    Contents contents(ResourceLibrary(ResourceLibrary::bundledRoot()), folder, nullptr);
     // Declared after the main window so that it goes first, taking its
     // practice window and browser profile with it.
     PracticeWindows practiceWindows(contents.practiceEnvironment(), contents);

@@ -1,5 +1,7 @@
 #include "atomic_file.h"
 
+#include "file_calls.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,36 +9,24 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace atomic_file {
 namespace {
 
+namespace calls = orvanta::file_calls;
+
 const QString kTempMarker = QStringLiteral(".tmp-");
 
-WriteResult failure(int error, const QString& what, const QString& path) {
-    return {error == 0 ? EIO : error,
-            QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(strerror(error)))};
-}
+// Links that point at each other end the chain here.
+constexpr int kMaxLinkDepth = 40;
 
-bool writeAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
+WriteResult failure(int error, const QString& what, const QString& path) {
+    if (error == 0)
+        error = EIO;
+    return {error,
+            QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(strerror(error)))};
 }
 
 // New files get the permissions a plain open() would give them; a replaced
@@ -50,14 +40,6 @@ mode_t modeFor(const QByteArray& target) {
     return 0666 & ~mask;
 }
 
-void syncFolder(const QByteArray& folder) {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd); // some file systems refuse to sync a folder; the rename stands anyway
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 bool isTemporaryFileName(const QString& fileName) {
@@ -65,42 +47,83 @@ bool isTemporaryFileName(const QString& fileName) {
     return pattern.match(fileName).hasMatch();
 }
 
-WriteResult write(const QString& path, const QByteArray& bytes, Sync sync) {
-    const QFileInfo info(path);
+QString replacedFile(const QString& path) {
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        const QFileInfo info(current);
+        if (!info.isSymLink())
+            return current;
+        // symLinkTarget() is absolute, relative links resolved against the
+        // link's own folder, also when the target does not exist.
+        current = QDir::cleanPath(info.symLinkTarget());
+    }
+    return current;
+}
+
+WriteResult checkReplaceable(const QString& resolvedTarget) {
+    const QByteArray target = QFile::encodeName(resolvedTarget);
+    struct stat st {};
+    if (::stat(target.constData(), &st) != 0)
+        return {}; // a new file
+    if (S_ISDIR(st.st_mode))
+        return {EISDIR, QStringLiteral("%1 is a folder, not a file").arg(resolvedTarget)};
+    // A file without any write permission was made read-only on purpose:
+    // replacing it would undo that, even where the folder allows it (and
+    // whoever runs the program may write anything).
+    if ((st.st_mode & 0222) == 0 || ::access(target.constData(), W_OK) != 0)
+        return {EACCES, QStringLiteral("%1 is read-only").arg(resolvedTarget)};
+    return {};
+}
+
+StagedFile stage(const QString& resolvedTarget, const QByteArray& bytes, const QString& marker,
+                 Sync sync) {
+    const QFileInfo info(resolvedTarget);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     QByteArray temp =
-        folder + '/' + '.' + QFile::encodeName(info.fileName()) + kTempMarker.toLatin1() + "XXXXXX";
+        folder + '/' + '.' + QFile::encodeName(info.fileName()) + marker.toLatin1() + "XXXXXX";
 
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    const int fd = calls::createUnique(temp);
     if (fd < 0)
-        return failure(errno, QStringLiteral("Cannot create a file in"), info.absolutePath());
+        return {{}, failure(errno, QStringLiteral("Cannot create a file in"), info.absolutePath())};
 
     auto abandon = [&](const QString& what) {
         const int error = errno;
-        ::close(fd);
-        ::unlink(temp.constData());
-        return failure(error, what, path);
+        calls::close(fd);
+        calls::remove(temp);
+        return StagedFile{{}, failure(error, what, resolvedTarget)};
     };
 
-    if (::fchmod(fd, modeFor(target)) != 0)
+    if (calls::setMode(fd, modeFor(target)) != 0)
         return abandon(QStringLiteral("Cannot set the permissions of"));
-    if (!writeAll(fd, bytes.constData(), bytes.size()))
+    if (!calls::writeAll(fd, bytes.constData(), bytes.size()))
         return abandon(QStringLiteral("Cannot write"));
-    if (sync == Sync::Durable && ::fsync(fd) != 0)
+    if (sync == Sync::Durable && calls::sync(fd) != 0)
         return abandon(QStringLiteral("Cannot flush"));
-    if (::close(fd) != 0) {
+    if (calls::close(fd) != 0) {
         const int error = errno;
-        ::unlink(temp.constData());
-        return failure(error, QStringLiteral("Cannot close"), path);
+        calls::remove(temp);
+        return {{}, failure(error, QStringLiteral("Cannot close"), resolvedTarget)};
     }
-    if (::rename(temp.constData(), target.constData()) != 0) {
+    return {QFile::decodeName(temp), {}};
+}
+
+WriteResult write(const QString& path, const QByteArray& bytes, Sync sync) {
+    const QString resolved = replacedFile(path);
+    if (const WriteResult refused = checkReplaceable(resolved); !refused.ok())
+        return refused;
+    const StagedFile staged = stage(resolved, bytes, kTempMarker, sync);
+    if (!staged.result.ok())
+        return staged.result;
+    const QByteArray temp = QFile::encodeName(staged.path);
+    if (calls::rename(temp, QFile::encodeName(resolved)) != 0) {
         const int error = errno;
-        ::unlink(temp.constData());
+        calls::remove(temp);
         return failure(error, QStringLiteral("Cannot replace"), path);
     }
+    // Some file systems refuse to sync a folder; the rename stands anyway.
     if (sync == Sync::Durable)
-        syncFolder(folder);
+        calls::syncFolder(QFile::encodeName(QFileInfo(resolved).absolutePath()));
     return {};
 }
 
@@ -109,7 +132,7 @@ int removeStaleTemporaryFiles(const QString& folder) {
     const QDir dir(folder);
     const auto entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : entries) {
-        if (isTemporaryFileName(name) && QFile::remove(dir.filePath(name)))
+        if (isTemporaryFileName(name) && calls::remove(QFile::encodeName(dir.filePath(name))) == 0)
             ++removed;
     }
     return removed;

@@ -11,6 +11,12 @@
 // temporary file is removed and the target keeps its old bytes (or stays
 // absent). A crash in the middle leaves at most a stale temporary file, which
 // removeStaleTemporaryFiles() clears at the next start.
+//
+// A target that is a symbolic link keeps its link: the file it points to is
+// the one replaced. A target the user made read-only (no write permission
+// left) is refused, as is a folder, and nothing is written.
+//
+// Every call that changes a file goes through file_calls.h.
 namespace atomic_file {
 
 struct WriteResult {
@@ -33,5 +39,27 @@ int removeStaleTemporaryFiles(const QString& folder);
 
 // True for the names write() gives its temporary files.
 bool isTemporaryFileName(const QString& fileName);
+
+// The file that writing to `path` replaces: `path` itself, or the end of the
+// chain of symbolic links starting there (which may not exist yet).
+QString replacedFile(const QString& path);
+
+// Whether `resolvedTarget` (a path from replacedFile) may be replaced: it is
+// absent, or a file that its owner has not made read-only. The failure names
+// the file and says why.
+WriteResult checkReplaceable(const QString& resolvedTarget);
+
+// A new file beside a target, holding the bytes that are to replace it.
+struct StagedFile {
+    QString path; // empty when staging failed
+    WriteResult result;
+};
+
+// Writes `bytes` into a new file in the folder of `resolvedTarget`, named
+// "." + the target's name + `marker` + six random letters, with the target's
+// permissions (or those of a new file), synced when Durable. On failure the
+// new file is removed again (as far as the removal itself succeeds).
+StagedFile stage(const QString& resolvedTarget, const QByteArray& bytes, const QString& marker,
+                 Sync sync);
 
 } // namespace atomic_file

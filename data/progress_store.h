@@ -2,6 +2,8 @@
 
 #include "app_folder.h"
 #include "course_content.h"
+#include "file_change.h"
+#include "progress_records.h"
 #include "resource_install.h"
 
 #include <QList>
@@ -9,9 +11,13 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // The pupil's progress: six record files per subject, created from templates,
-// read by the main window and rewritten (atomically) by the practice windows.
+// read by the main window and rewritten by the practice windows. Every write
+// is atomic, and a change of several files is all-or-nothing across them
+// (file_change.h); every read and write first finishes a change that a crash
+// or a failing disk interrupted.
 //
 //   "marks"    summary: rows FSE SSE LTM CDD FST SST, one field per paper
 //   "first"    first-take answers, one record per paper (key = paper number)
@@ -55,60 +61,113 @@ struct SummaryRows {
 };
 
 // The kept lines of one per-paper progress file, as a practice window holds
-// them while a paper is open: read once, one record rebuilt at each update,
-// the whole file rewritten from the kept lines.
+// them while a paper is open: read once by key (progress_records.h), so that
+// every record keeps its own text and a missing one is taken from the
+// template; one record rebuilt at each update, the whole file rewritten from
+// the kept lines.
 class PaperRecordFile {
 public:
-    // Reads the records 101..100+paperCount. Throws RecordFileError.
-    PaperRecordFile(QString path, int paperCount);
+    // Reads the records 101..100+paperCount. `templateLines` (the file's
+    // template) gives the record of a paper the file lacks and each record's
+    // number of fields. Throws RecordFileError (CannotOpen, TooLarge).
+    PaperRecordFile(QString path, int paperCount, QStringList templateLines = {});
 
     const QString& path() const { return path_; }
+    // P lines, the record of paper 101 + i at i.
     const QStringList& lines() const { return lines_; }
+    // What did not fit in the file as it was read.
+    const RecordFindings& findings() const { return findings_; }
 
-    // Fields 1..partCount of the paper's record (0-based list).
-    // Throws RecordFileError when the record is missing or too short.
+    // Fields 1..partCount of the paper's record (0-based list). A record with
+    // fewer fields is filled up with empty ones; fields beyond partCount are
+    // left out, so that what a damaged record holds beyond its paper's parts
+    // never shows in an answer box. Throws RecordFileError: RecordMissing for
+    // a paper outside 101..100+P, CapacityExceeded above 80 parts.
     QStringList fields(int paperNumber, int partCount) const;
 
-    // Rebuilds the paper's record from `values` and rewrites the file with the
-    // kept lines; the kept lines change only when the write succeeded.
-    // Throws RecordFileError (the file keeps its old bytes).
-    void replace(int paperNumber, const QStringList& values);
+    // The kept lines with the paper's record rebuilt from `values`. Throws
+    // RecordFileError: Unstorable (a value holds ">", a line break or a
+    // character Windows-1252 lacks), BadArgument (a paper outside 1..P).
+    QStringList withRecord(int paperNumber, const QStringList& values) const;
+    // The bytes of the file holding `lines`. Throws Unstorable.
+    QByteArray bytesOf(const QStringList& lines) const;
+    // Takes `lines` as the kept lines once a change holding them was made.
+    void keep(QStringList lines) { lines_ = std::move(lines); }
 
-    // Rewrites the file from `lines` (P lines) and keeps them: puts back a file
-    // whose later companion writes failed. Throws RecordFileError.
-    void restore(const QStringList& lines);
+    // Rebuilds the paper's record and rewrites the file, after finishing an
+    // interrupted change of its folder; the kept lines change only when the
+    // write succeeded. Throws RecordFileError (the file keeps its old bytes).
+    void replace(int paperNumber, const QStringList& values);
 
 private:
     QString path_;
     int paperCount_;
     QStringList lines_;
+    RecordFindings findings_;
 };
+
+// Finishes a change of the pupil's files in `folder` that was interrupted
+// (file_change.h). Throws RecordFileError (Unfinished, naming the file that
+// cannot be replaced) when a change holds but cannot be finished now: the
+// files would disagree with each other until it is.
+RecoveryResult SettleProgressFolder(const QString& folder);
 
 class ProgressStore {
 public:
     ProgressStore(ResourceLibrary library, AppFolder folder, QString courseCode);
 
+    const ResourceLibrary& library() const { return library_; }
+    const AppFolder& folder() const { return folder_; }
+    const QString& courseCode() const { return code_; }
+
     QString path(ProgressFile file, int subject) const;
     QList<ProgressFile> missingFiles(int subject) const;
+    // The lines of the file's template; empty when the program lacks it.
+    QStringList templateLines(ProgressFile file, int subject) const;
 
-    // Installs the six templates of `subject` over its six files, in the order
-    // of kProgressFiles. Returns the first non-zero install error, or 0.
+    // SettleProgressFolder for the application folder. Every read and write
+    // below does this first.
+    void settle() const;
+
+    // A change of files of this store, to be committed with commit().
+    FileChange change(const QString& what) const;
+    // Makes `change` all-or-nothing (file_change.h), after settle(). Returns
+    // how it ended when it holds (Done, or Committed with renames left for
+    // the next settle). Throws RecordFileError: CannotWrite, naming the file,
+    // when the change did not take place (every file keeps its old bytes);
+    // Unfinished when an earlier change cannot be finished.
+    ChangeResult commit(const FileChange& change) const;
+
+    // Writes the six templates of `subject` over its six files, as one
+    // change. Returns 0, or the error number of the failure (kResourceNotFound
+    // when a template is missing); nothing is written then.
     quint32 CreateProgressFiles(int subject) const;
 
-    // Installs the templates of only the files of `subject` that are missing;
-    // an existing progress file is never touched. Returns the files created.
-    // Throws CourseError when a template cannot be installed.
+    // Creates from their templates only the files of `subject` that are
+    // missing, as one change; an existing progress file is never touched.
+    // Returns the files created. Throws CourseError when a template is
+    // missing or the files cannot be written.
     QList<ProgressFile> CreateMissingProgressFiles(int subject) const;
 
-    // CreateProgressFiles for every present subject, 1..3. Throws CourseError
-    // naming the subject when a template cannot be installed.
-    void ResetProgressStore(const CourseDescription& course) const;
+    // The templates of every present subject, 1..3, over their six files, as
+    // one change: all subjects are erased, or none. Throws CourseError naming
+    // the subject whose template is missing, or saying that nothing was
+    // erased when the files cannot be written. Returns Committed when the
+    // erase holds but some files are left for the next settle.
+    ChangeResult ResetProgressStore(const CourseDescription& course) const;
 
-    // The six summary rows with `paperCount` fields each. Throws RecordFileError.
+    // The six summary rows with `paperCount` fields each, read by key
+    // (progress_records.h): a missing row or field reads as in the template,
+    // fields beyond the count are left out. Throws RecordFileError
+    // (CannotOpen, TooLarge, Unfinished).
     SummaryRows ReadSummary(int subject, int paperCount) const;
-    // Writes the six rows in the order FSE SSE LTM CDD FST SST. Throws RecordFileError.
+    // The bytes of the summary file holding `summary`: the six rows in the
+    // order FSE SSE LTM CDD FST SST. Throws RecordFileError (Unstorable).
+    QByteArray SummaryBytes(int subject, const SummaryRows& summary) const;
+    // Writes the six rows. Throws RecordFileError.
     void WriteSummary(int subject, const SummaryRows& summary) const;
 
+    // Throws RecordFileError (CannotOpen, TooLarge, Unfinished).
     PaperRecordFile OpenPaperRecords(ProgressFile file, int subject, int paperCount) const;
 
     // The trend line as stored ("#TRD#>66.7>100"), empty when it has no record.
@@ -120,6 +179,8 @@ public:
     void WriteTrendLine(int subject, const QString& line) const;
 
 private:
+    std::optional<QByteArray> templateBytes(ProgressFile file, int subject) const;
+
     ResourceLibrary library_;
     AppFolder folder_;
     QString code_;

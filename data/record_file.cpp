@@ -13,28 +13,12 @@ using Reason = RecordFileError::Reason;
 constexpr int kShortKeySeparator = 6;    // "#101#>" : first ">" at character 6
 constexpr int kQuestionKeySeparator = 8; // "#10001#>" : first ">" at character 8
 
-// The lines of a record file. Lines end with CR LF; a lone LF or CR also ends
-// a line, so files edited by hand on any system still read.
 QStringList readLines(const QString& path, const QString& key) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordFileError(Reason::CannotOpen, path, key, file.errorString());
-    const QString text = cp1252::decode(file.readAll());
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\n' || c == u'\r') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
-                ++i;
-            start = i + 1;
-        }
+    try {
+        return SplitRecordFileLines(ReadRecordFileBytes(path));
+    } catch (const RecordFileError& e) {
+        throw RecordFileError(e.reason(), e.file(), key, e.detail());
     }
-    if (start < size)
-        lines.append(text.mid(start));
-    return lines;
 }
 
 QString keyPattern(const QString& key) {
@@ -154,6 +138,12 @@ QString RecordFileError::message() const {
     case Reason::BadArgument:
         what = QStringLiteral("was asked for an impossible update of record \"%1\"").arg(key_);
         break;
+    case Reason::TooLarge:
+        what = QStringLiteral("is far too large for this program's files and looks damaged");
+        break;
+    case Reason::Unfinished:
+        what = QStringLiteral("cannot be used until an earlier change is finished");
+        break;
     }
     const QString file = file_.isEmpty() ? QStringLiteral("A record") : u'"' + file_ + u'"';
     QString text = file + u' ' + what;
@@ -250,7 +240,36 @@ bool IsStorableField(const QString& value) {
     return true;
 }
 
-void WriteRecordLines(const QString& path, const QStringList& lines) {
+QByteArray ReadRecordFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RecordFileError(Reason::CannotOpen, path, QString(), file.errorString());
+    if (file.size() > kRecordFileByteLimit)
+        throw RecordFileError(Reason::TooLarge, path, QString(),
+                              QStringLiteral("%1 MB").arg(file.size() / (1024 * 1024)));
+    return file.readAll();
+}
+
+QStringList SplitRecordFileLines(const QByteArray& bytes) {
+    const QString text = cp1252::decode(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || c == u'\r') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray RecordFileBytes(const QStringList& lines, const QString& path) {
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
@@ -258,7 +277,11 @@ void WriteRecordLines(const QString& path, const QStringList& lines) {
     if (!bytes)
         throw RecordFileError(Reason::Unstorable, path, QString(),
                               QStringLiteral("a line holds a character the file cannot store"));
-    const atomic_file::WriteResult written = atomic_file::write(path, *bytes);
+    return *bytes;
+}
+
+void WriteRecordLines(const QString& path, const QStringList& lines) {
+    const atomic_file::WriteResult written = atomic_file::write(path, RecordFileBytes(lines, path));
     if (!written.ok())
         throw RecordFileError(Reason::CannotWrite, path, QString(), written.reason);
 }
@@ -279,8 +302,8 @@ void ReplaceRecordLine(QStringList& lines, const QStringList& values, int lineIn
     lines[lineIndex - 1] = updated.at(lineIndex - 1);
 }
 
-void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<QString, 6>& keys,
-                      int count, const QString& path) {
+QStringList SummaryRowLines(const std::array<QStringList, 6>& rows,
+                            const std::array<QString, 6>& keys, int count, const QString& path) {
     QStringList lines;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (count < 0 || count > rows[r].size())
@@ -290,7 +313,12 @@ void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<Q
         checkStorable(rows[r], count, path, keys[r]);
         lines.append(BuildRecordLine(keys[r], rows[r].mid(0, count)));
     }
-    WriteRecordLines(path, lines);
+    return lines;
+}
+
+void WriteSummaryRows(const std::array<QStringList, 6>& rows, const std::array<QString, 6>& keys,
+                      int count, const QString& path) {
+    WriteRecordLines(path, SummaryRowLines(rows, keys, count, path));
 }
 
 } // namespace orvanta

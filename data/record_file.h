@@ -33,6 +33,8 @@ public:
         OutOfOrder,       // a question not found after the previous one in a one-pass read
         Unstorable,       // a value holds ">", a line break or a non-Windows-1252 character
         BadArgument,      // a caller passed counts that do not fit its arrays
+        TooLarge,         // far larger than any record file the program makes: not read
+        Unfinished,       // an earlier change of the pupil's files could not be finished
     };
 
     RecordFileError(Reason reason, QString file, QString key, QString detail = {});
@@ -57,6 +59,18 @@ inline constexpr int kSummaryCapacity = 50;
 inline constexpr int kPaperPartsCapacity = 80;
 inline constexpr int kTrendCapacity = 50;
 inline constexpr int kPaperCapacity = 50;
+// The largest course table is tens of kilobytes and a progress file a few;
+// a file above this is damaged, and is refused without being read.
+inline constexpr qint64 kRecordFileByteLimit = 4 * 1024 * 1024;
+
+// The bytes of a record file. Throws CannotOpen, TooLarge (above
+// kRecordFileByteLimit; nothing is read).
+QByteArray ReadRecordFileBytes(const QString& path);
+// The lines of record-file bytes, decoded from Windows-1252. Lines end with
+// CR LF; a lone LF or CR also ends a line (files edited by hand).
+QStringList SplitRecordFileLines(const QByteArray& bytes);
+// `lines`, each followed by CR LF, in Windows-1252. Throws Unstorable.
+QByteArray RecordFileBytes(const QStringList& lines, const QString& path);
 
 // Text after "#KEY#>" (character 7 to the end of the line, further ">" kept);
 // empty when the key is not found or the line is shorter than 7 characters.
@@ -105,6 +119,11 @@ QStringList ReadQuestionParts(const QString& path, const QStringList& questions)
 // Throws Unstorable, BadArgument, CannotWrite (the file keeps its old bytes).
 void ReplaceRecordLine(QStringList& lines, const QStringList& values, int lineIndex,
                        const QString& key, int lineCount, int valueCount, const QString& path);
+
+// The six rows "#KEY#>v1>...>vCount" in the given order.
+// Throws Unstorable, BadArgument.
+QStringList SummaryRowLines(const std::array<QStringList, 6>& rows,
+                            const std::array<QString, 6>& keys, int count, const QString& path);
 
 // Writes six rows "#KEY#>v1>...>vCount" in the given order as the whole new file.
 // Throws Unstorable, BadArgument, CannotWrite (the file keeps its old bytes).

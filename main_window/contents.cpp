@@ -9,6 +9,7 @@
 #include "main_window/page_style.h"
 #include "main_window/tab_strip_rules.h"
 #include "main_window/toolbar_rules.h"
+#include "marking/progress_check.h"
 #include "ui_frame/picture_box.h"
 #include "ui_frame/skinned_frame.h"
 #include "ui_frame/ui_font.h"
@@ -283,6 +284,9 @@ PaperHandOver Contents::paperHandOver() const {
 void Contents::LoadSubject(const QString& subjectField, const QString& codeField) {
     const int subject = subjectField.toInt();
     const ProgressStore store(library_, folder_, codeField);
+    const SubjectInfo* info =
+        subject >= 1 && subject <= kSubjectCount ? &course().subject(subject) : nullptr;
+    const bool summaryTold = info && info->present() && !checkSubjectFiles(store, subject);
     try {
         if (std::optional<SubjectData> data = LoadSubjectData(course(), store, subject)) {
             subject_ = std::move(*data);
@@ -291,16 +295,16 @@ void Contents::LoadSubject(const QString& subjectField, const QString& codeField
     } catch (const RecordFileError& e) {
         // The topics are known from the course; the scores are not, so the
         // paper list stays hidden until the file can be read again.
-        const SubjectInfo& info = course().subject(subject);
         subject_ = SubjectData{};
         subject_.subject = subject;
-        subject_.name = info.name;
-        subject_.topicCount = info.topicCount;
-        subject_.paperCount = info.paperCount;
-        subject_.topicNames = info.topicNames;
+        subject_.name = info->name;
+        subject_.topicCount = info->topicCount;
+        subject_.paperCount = info->paperCount;
+        subject_.topicNames = info->topicNames;
         subjectReadable_ = false;
-        tellPupil(QStringLiteral("Your results in %1 could not be read. %2")
-                      .arg(info.name, readableError(e.message())));
+        if (!summaryTold)
+            tellOnce(QStringLiteral("Your results in %1 could not be read. %2")
+                         .arg(info->name, readableError(e.message())));
     }
     TtPapersCon = QString::number(subject_.paperCount);
     for (int row = 1; row <= kMaxTopics; ++row) {
@@ -309,6 +313,15 @@ void Contents::LoadSubject(const QString& subjectField, const QString& codeField
     }
     if (RefreshLog == QLatin1String("off"))
         TopicClick(1);
+}
+
+bool Contents::checkSubjectFiles(const ProgressStore& store, int subject) {
+    const SubjectInfo& info = course().subject(subject);
+    const ProgressCheck check =
+        CheckSubjectProgress(store, subject, info.paperCount, info.topicNames);
+    for (const ProgressNotice& notice : check.notices)
+        tellOnce(notice.text);
+    return check.summaryReadable;
 }
 
 void Contents::SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet) {
@@ -547,27 +560,39 @@ void Contents::OpenHomePage() {
 // --- Erasing and closing ---------------------------------------------------
 
 void Contents::eraseResults() {
-    // A practice window left open would write its answers into the fresh files.
-    unloadPracticeWindow();
+    // A practice window left open would write its answers into the fresh
+    // files; it saves what was typed first, and may be kept open.
+    if (!unloadPracticeWindow()) {
+        Body_Trash->setState(ErasePage::State::Offer);
+        return;
+    }
     const ProgressStore store(library_, folder_, lblCOD);
+    ChangeResult erased;
     try {
-        store.ResetProgressStore(course());
+        erased = store.ResetProgressStore(course());
     } catch (const CourseError& e) {
         tellPupil(readableError(e.message()));
         Body_Trash->setState(ErasePage::State::Offer);
         return;
     }
     Body_Trash->setState(ErasePage::State::Done);
+    if (erased.state == ChangeResult::State::Committed)
+        tellPupil(readableError(
+            QStringLiteral("Your results are erased, but %1 could not be written yet (%2). The "
+                           "program finishes it as soon as it can.")
+                .arg(QFileInfo(erased.file).fileName(), erased.reason)));
 }
 
-void Contents::unloadPracticeWindow() {
-    if (launcher_ && launcher_->hasOpenPracticeWindow())
-        launcher_->UnloadPracticeWindow();
+bool Contents::unloadPracticeWindow() {
+    return !launcher_ || !launcher_->hasOpenPracticeWindow() || launcher_->UnloadPracticeWindow();
 }
 
 void Contents::CloseProgram() {
     closing_ = true;
-    unloadPracticeWindow();
+    if (!unloadPracticeWindow()) {
+        closing_ = false;
+        return;
+    }
     close();
 }
 
@@ -575,7 +600,11 @@ void Contents::closeEvent(QCloseEvent* event) {
     // Closed by the window manager rather than by CloseProgram.
     if (!closing_) {
         closing_ = true;
-        unloadPracticeWindow();
+        if (!unloadPracticeWindow()) {
+            closing_ = false;
+            event->ignore();
+            return;
+        }
     }
     QWidget::closeEvent(event);
 }
@@ -613,6 +642,15 @@ void Contents::tellPupil(const QString& message) {
         return;
     }
     popUps_.ask(kNoticeTitle, message, 1, this);
+}
+
+void Contents::tellOnce(const QString& message) {
+    // The same damage is met at every reload of the subject: it is told at
+    // the first, not at each.
+    if (toldOnce_.contains(message))
+        return;
+    toldOnce_.insert(message);
+    tellPupil(message);
 }
 
 void Contents::tellPendingNotices() {

@@ -13,6 +13,7 @@
 #include "ui_frame/pop_up.h"
 #include "ui_frame/skin_context.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -54,7 +55,13 @@ class SkinnedFrame;
 // (PaperHandOver); without a launcher the pupil is told that papers cannot be
 // opened. The launcher's windows ask their questions through popUps() and call
 // RefreshContents() when they unload. Erasing results and closing the program
-// unload an open practice window first, without saving.
+// unload an open practice window first; it saves what was typed, and when
+// that fails and the pupil keeps it open, the erase or the closing does not
+// happen.
+//
+// Loading a subject checks and mends its progress files first
+// (progress_check.h); what was mended, and what cannot be, is told once per
+// run.
 class Contents : public QWidget, public PracticeHost {
     Q_OBJECT
 public:
@@ -154,8 +161,13 @@ private:
     void onHoverTick(const QPoint& cursor);
     void placePage(QWidget* page);
     void eraseResults();
-    void unloadPracticeWindow();
+    // False when the pupil kept the practice window open.
+    bool unloadPracticeWindow();
+    // Checks and mends the subject's files, telling what it found; false
+    // when the summary file cannot be read (and that was told).
+    bool checkSubjectFiles(const ProgressStore& store, int subject);
     void tellPupil(const QString& message);
+    void tellOnce(const QString& message);
     void tellPendingNotices();
     QString readableError(const QString& message) const;
 
@@ -190,6 +202,7 @@ private:
     bool subjectReadable_ = false;
     PaperList paperList_;
     QStringList pendingNotices_;
+    QSet<QString> toldOnce_;
     bool closing_ = false;
     bool warmedUp_ = false;
 };

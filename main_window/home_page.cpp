@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orvanta {
 
 using page_style::twipsRect;
@@ -44,6 +46,8 @@ constexpr int kButtonLeft = kPaperLeft + 1380;
 constexpr int kButtonWidth = 450;
 constexpr int kPercentWidth = 180;
 
+constexpr int kScorePointSize = 9;
+constexpr int kSmallestScorePointSize = 7;
 constexpr int kTopicPointSize = 9;
 constexpr int kSmallTopicPointSize = 8;
 constexpr int kTwoLineGrowth = 4; // pixels above and below a two-line topic row
@@ -182,7 +186,7 @@ void HomePage::createPaperBlocks() {
 
             auto* score = new QLabel(this);
             score->setObjectName(QStringLiteral("MS%1%2").arg(take == 1 ? u'A' : u'B').arg(k));
-            score->setFont(uiFont(9));
+            score->setFont(uiFont(kScorePointSize));
             score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             score->setPalette(scorePalette);
             score->setAutoFillBackground(true);
@@ -229,21 +233,42 @@ void HomePage::showPaperList(const PaperList& list, bool available) {
     Percent1a->setVisible(available);
     for (int i = 0; i < kPapersPerTopic; ++i) {
         const PaperBlock& block = list.papers[i];
-        MSA[i]->setText(block.firstScore);
-        MSB[i]->setText(block.secondScore);
-        MSA[i]->move(twipsToPixels(block.firstScoreLeft), MSA[i]->y());
-        MSB[i]->move(twipsToPixels(block.secondScoreLeft), MSB[i]->y());
-        const bool secondRow = block.secondTakeButtonShown || !block.secondScore.isEmpty();
+        showScore(MSA[i], block.firstScore, block.firstScoreLeft);
+        showScore(MSB[i], block.secondScore, block.secondScoreLeft);
+        // Only the second-take button comes and goes: both rows keep their
+        // captions and score labels, so that the five blocks look alike.
         for (QWidget* control :
              {static_cast<QWidget*>(paperCaption_[i]), static_cast<QWidget*>(firstRowCaption_[i]),
-              static_cast<QWidget*>(Pa[i]), static_cast<QWidget*>(MSA[i]),
-              static_cast<QWidget*>(MSB[i])})
+              static_cast<QWidget*>(secondRowCaption_[i]), static_cast<QWidget*>(Pa[i]),
+              static_cast<QWidget*>(MSA[i]), static_cast<QWidget*>(MSB[i])})
             control->setVisible(available);
         Pb[i]->setVisible(available && block.secondTakeButtonShown);
-        // A row without a second-take button and without a second score has
-        // nothing to offer; its caption goes with the button.
-        secondRowCaption_[i]->setVisible(available && secondRow);
     }
+}
+
+void HomePage::showScore(QLabel* score, const QString& text, int leftTwips) {
+    // The design width holds the scores marking writes ("66.7", "100"); a
+    // longer hand-edited one takes a smaller type, then the room up to the
+    // paper button, and only past that is it shortened, whole in its tooltip.
+    QRect place = twipsRect(leftTwips, 0, kScoreLabelWidth, 0);
+    place.setTop(score->y());
+    place.setHeight(score->height());
+    QFont font = uiFont(kScorePointSize);
+    for (int size = kScorePointSize; size >= kSmallestScorePointSize; --size) {
+        font = uiFont(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= place.width())
+            break;
+    }
+    const int needed = QFontMetrics(font).horizontalAdvance(text);
+    const int leftmost = twipsToPixels(kButtonLeft + kButtonWidth) + 2;
+    if (needed > place.width())
+        place.setLeft(std::max(leftmost, place.right() + 1 - needed));
+    score->setFont(font);
+    score->setGeometry(place);
+    const QString shown =
+        QFontMetrics(font).elidedText(text, Qt::ElideRight, score->contentsRect().width());
+    score->setText(shown);
+    score->setToolTip(shown == text ? QString() : text);
 }
 
 void HomePage::updateHover(const QPoint& cursor) {

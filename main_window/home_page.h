@@ -72,6 +72,8 @@ signals:
 private:
     void createTopicColumn();
     void createPaperBlocks();
+    // Shows `text` on a score label standing at `leftTwips`, whole.
+    void showScore(QLabel* score, const QString& text, int leftTwips);
 
     std::shared_ptr<const PictureSource> pictures_;
     std::array<QLabel*, 5> paperCaption_{};

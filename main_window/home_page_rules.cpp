@@ -1,14 +1,8 @@
 #include "home_page_rules.h"
 
-#include "marking/score.h"
+#include "marking/decimal_text.h"
 
 namespace orvanta {
-
-namespace {
-
-constexpr qint64 kSecondTakeLimitTenths = 990; // above 99 percent nothing is left to try
-
-} // namespace
 
 bool TopicRowVisible(int row, int topicCount) {
     return row >= 1 && row <= topicCount && row <= kMaxTopics;
@@ -51,8 +45,11 @@ int ScoreLabelLeft(const QString& score, int percentColumnLeft) {
 }
 
 bool SecondTakeButtonVisible(const QString& firstScore) {
-    const std::optional<qint64> tenths = ParsePercentageTenths(firstScore);
-    return tenths && *tenths <= kSecondTakeLimitTenths;
+    // Above 99 percent nothing is left to try.
+    static const DecimalText kLimit{false, QStringLiteral("99"), {}};
+    const std::optional<DecimalText> score =
+        ParseDecimalText(firstScore, DecimalSeparators::PointOrComma);
+    return score && CompareDecimals(*score, kLimit) <= 0;
 }
 
 PaperList LayOutPaperList(const SubjectData& subject, int topicFirstIndex, int percentColumnLeft) {

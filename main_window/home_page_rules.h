@@ -55,10 +55,10 @@ std::optional<PaperRequest> OpenPaper(int topicFirstIndex, const PaperButton& bu
 int ScoreLabelLeft(const QString& score, int percentColumnLeft);
 
 // A paper's second-take button shows only when its first take has a score of
-// 99 or less: hidden without a first score, above 99 (100, 99.5), and also
-// when the stored score is not a number (a hand-edited file), since nothing
-// then says the paper has anything left to gain. Stored percentages are read
-// to tenths (ParsePercentageTenths).
+// 99 or less: hidden without a first score, above 99 (100, 99.5, and a
+// hand-edited 99.04, compared exactly with every digit), and also when the
+// stored score is not a number (a hand-edited file), since nothing then says
+// the paper has anything left to gain. "." or "," is the decimal separator.
 bool SecondTakeButtonVisible(const QString& firstScore);
 
 // One paper block of the chosen topic.

@@ -162,11 +162,10 @@ void ReportPage::buildOverallPanel() {
     OScore2_ =
         makeLabel(panel, QStringLiteral("OScore2"), report_text::kNoFigure, figureFont, kFigureInk);
     PCNum_ = makeLabel(panel, QStringLiteral("PCNum"), {}, figureFont, kFigureInk);
-    // A topic name may need two lines; a slightly smaller font keeps most
-    // names on one.
-    const QFont topicFont = uiFont(10, true);
-    WT_ = makeLabel(panel, QStringLiteral("WT"), report_text::kNoFigure, topicFont, kFigureInk);
-    ST_ = makeLabel(panel, QStringLiteral("ST"), report_text::kNoFigure, topicFont, kFigureInk);
+    // The topic names are figures like the others, in their type; a long
+    // one wraps onto a second line.
+    WT_ = makeLabel(panel, QStringLiteral("WT"), report_text::kNoFigure, figureFont, kFigureInk);
+    ST_ = makeLabel(panel, QStringLiteral("ST"), report_text::kNoFigure, figureFont, kFigureInk);
     for (QLabel* topic : {WT_, ST_}) {
         topic->setWordWrap(true);
         topic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -311,10 +310,17 @@ void ReportPage::layOutOverallPanel() {
     int top = 20;
     for (int i = 0; i < 5; ++i) {
         const bool topic = i >= 3;
-        const int height = topic ? 2 * lineHeight : lineHeight;
         overallCaptions_[i]->setGeometry(captionLeft, top, figureLeft - captionLeft - 4,
                                          lineHeight);
-        figures[i]->setGeometry(figureLeft, top + (topic ? 2 : 0), figureWidth, height);
+        if (topic) {
+            // Two lines from the top, the first where a one-line figure,
+            // centred in the caption's line, has its line.
+            const int lineDrop = (lineHeight - figures[i]->fontMetrics().height()) / 2;
+            figures[i]->setGeometry(figureLeft, top + lineDrop, figureWidth,
+                                    2 * lineHeight - lineDrop);
+        } else {
+            figures[i]->setGeometry(figureLeft, top, figureWidth, lineHeight);
+        }
         top += topic ? pitch + lineHeight / 2 : pitch;
     }
 }

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -19,10 +21,14 @@ constexpr double kDotRadiusPixels = twipsToPixels(kTrendDotRadiusTwips) + 1.0;
 
 const QColor kBorderColour(150, 172, 200);
 
+// Room around the plot area for the part of a dot beyond an edge.
+constexpr int kMargin = static_cast<int>(kDotRadiusPixels) + 1;
+
 } // namespace
 
 QSize TrendPlotView::designSize() {
-    return QSize(twipsToPixels(kTrendPlotWidthTwips) + 2, twipsToPixels(kTrendPlotHeightTwips) + 2);
+    return QSize(twipsToPixels(kTrendPlotWidthTwips), twipsToPixels(kTrendPlotHeightTwips)) +
+           QSize(2 * kMargin, 2 * kMargin);
 }
 
 TrendPlotView::TrendPlotView(QWidget* parent)
@@ -41,20 +47,25 @@ void TrendPlotView::plot(const QList<double>& values) {
 }
 
 QRectF TrendPlotView::plotArea() const {
-    return QRectF(0, 0, image_.width() - 1, image_.height() - 1);
+    const QSize size = image_.size();
+    return QRectF(kMargin, kMargin, std::max(1, size.width() - 2 * kMargin - 1),
+                  std::max(1, size.height() - 2 * kMargin - 1));
 }
 
 void TrendPlotView::redraw() {
-    const QSize size = plotRect().size().expandedTo(QSize(2, 2));
+    const QSize size = plotRect().size().expandedTo(QSize(2 * kMargin + 2, 2 * kMargin + 2));
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(colourOf(kTrendBackgroundColour));
-    const TrendPlot geometry = TrendPlotGeometry(values_, plotArea());
+    const QRectF area = plotArea();
+    const TrendPlot geometry = TrendPlotGeometry(values_, area);
 
     QPainter painter(&image_);
-    // Grid and stems are crisp one-pixel lines in their exact colours.
+    // Grid, border and stems are crisp one-pixel lines in their exact colours.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(colourOf(kTrendGridColour), 0));
     painter.drawLines(geometry.gridLines);
+    painter.setPen(QPen(kBorderColour, 0));
+    painter.drawRect(area);
 
     const QColor blue = colourOf(kTrendPointColour);
     for (qsizetype i = 0; i < geometry.points.size(); ++i) {
@@ -80,8 +91,6 @@ void TrendPlotView::paintEvent(QPaintEvent*) {
     if (plotRect().size() != image_.size())
         redraw();
     QPainter painter(this);
-    painter.setPen(kBorderColour);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.drawImage(plotRect().topLeft(), image_);
 }
 

@@ -225,19 +225,18 @@ QString GroupModelAnswer(const QStringList& answers, const QStringList& keys, in
     const QStringList written = alternativesOf(keys.at(head - 1), head);
     std::vector<QString> alternatives = normalisedAll(written);
 
-    // Earlier parts that gave a right answer are skipped when the unclaimed
-    // alternatives are handed out to the wrong parts in order.
-    int claimedBefore = 0;
+    // The unclaimed alternatives go to the wrong parts in order, so this part
+    // takes the turn after the earlier wrong ones. An earlier part counts as
+    // right only by its verdict: one that repeats a claimed alternative is
+    // wrong and takes a turn like any other wrong part.
+    int rightBefore = 0;
     for (int p = head; p < part; ++p) {
-        const QString earlier = NormalisedText(answers.at(p - 1));
-        for (const QString& alternative : alternatives) {
-            if (alternative == earlier)
-                ++claimedBefore;
-        }
+        if (JudgeChoiceAnswer(answers, keys, p) == kRightCode)
+            ++rightBefore;
     }
     strikeClaimed(alternatives, answers, head, head + GroupSize(keys, head) - 1);
 
-    const int target = position - claimedBefore;
+    const int target = position - rightBefore;
     int unclaimed = 0;
     for (std::size_t k = 0; k < alternatives.size(); ++k) {
         if (!alternatives[k].isEmpty() && ++unclaimed == target)

@@ -72,10 +72,16 @@ QString JudgeAnswer(const QString& answer, const QString& key, const QString& ty
 // lists or `answers` and `keys` differ in length.
 QString JudgeChoiceAnswer(const QStringList& answers, const QStringList& keys, int part);
 
-// The expected answer to show for a part judged by JudgeChoiceAnswer: for a
-// head or M part, its first alternative claimed by no part of its group
-// (empty when its own empty answer meets a claimed one first); for a later
-// group part, the unclaimed alternatives go to the wrong parts in order.
+// The expected answer to show for a part judged by JudgeChoiceAnswer. The
+// alternatives claimed by no part of the group go to its wrong parts in
+// order, each to one part: the first wrong part gets the first unclaimed
+// alternative, the second the second, and so on; parts beyond them get
+// nothing. A head or M part, first in its group, gets the first unclaimed
+// alternative, except that an empty answer of its own meeting a claimed
+// alternative gets nothing (it still takes its turn). A later part's turn
+// follows the earlier parts whose verdict is wrong, a part repeating a
+// claimed alternative included, so no two wrong parts are shown the same
+// answer. Right parts get a value by the same count, which nothing shows.
 // Returns an alternative as written in the key, or empty. Throws as
 // JudgeChoiceAnswer.
 QString GroupModelAnswer(const QStringList& answers, const QStringList& keys, int part);

@@ -1,5 +1,7 @@
 #include "decimal_text.h"
 
+#include <algorithm>
+
 namespace orvanta {
 
 namespace {
@@ -16,6 +18,33 @@ bool isSeparator(QChar c, DecimalSeparators separators) {
     return c == u'.' || (separators == DecimalSeparators::PointOrComma && c == u',');
 }
 
+constexpr qsizetype kThousandsGroup = 3;
+
+// The whole part's digits from `text` at `i`, plain or grouped in thousands
+// with commas; `i` is left after them. Nothing when a comma groups them
+// wrongly.
+std::optional<QString> wholeDigits(QStringView text, qsizetype& i, DecimalSeparators separators) {
+    const qsizetype start = i;
+    while (i < text.size() && isAsciiDigit(text[i]))
+        ++i;
+    QString digits = text.sliced(start, i - start).toString();
+    if (separators != DecimalSeparators::PointAndThousands || i == text.size() || text[i] != u',')
+        return digits;
+    if (digits.isEmpty() || digits.size() > kThousandsGroup || digits.front() == u'0')
+        return std::nullopt;
+    while (i < text.size() && text[i] == u',') {
+        const QStringView group = text.sliced(i + 1).left(kThousandsGroup);
+        if (group.size() < kThousandsGroup ||
+            !std::all_of(group.begin(), group.end(), isAsciiDigit))
+            return std::nullopt;
+        digits += group;
+        i += 1 + kThousandsGroup;
+    }
+    if (i < text.size() && isAsciiDigit(text[i]))
+        return std::nullopt; // a group of more than three digits
+    return digits;
+}
+
 } // namespace
 
 QString DecimalText::canonical() const {
@@ -26,6 +55,21 @@ QString DecimalText::canonical() const {
     if (!fractionDigits.isEmpty())
         text += u'.' + fractionDigits;
     return text;
+}
+
+int CompareDecimals(const DecimalText& a, const DecimalText& b) {
+    if (a.negative != b.negative)
+        return a.negative ? -1 : 1;
+    // Magnitudes: more whole digits is larger, then digit by digit.
+    int magnitude = 0;
+    if (a.integerDigits.size() != b.integerDigits.size())
+        magnitude = a.integerDigits.size() < b.integerDigits.size() ? -1 : 1;
+    else if (const int whole = a.integerDigits.compare(b.integerDigits); whole != 0)
+        magnitude = whole < 0 ? -1 : 1;
+    else if (const int fraction = a.fractionDigits.compare(b.fractionDigits); fraction != 0)
+        // Without trailing zeros, the shorter of two equal-led fractions is smaller.
+        magnitude = fraction < 0 ? -1 : 1;
+    return a.negative ? -magnitude : magnitude;
 }
 
 std::optional<DecimalText> ParseDecimalText(QStringView text, DecimalSeparators separators) {
@@ -41,12 +85,12 @@ std::optional<DecimalText> ParseDecimalText(QStringView text, DecimalSeparators 
     if (i < end && (text[i] == u'+' || text[i] == u'-'))
         value.negative = text[i++] == u'-';
 
-    QStringView integer;
+    const QStringView number = text.first(end);
+    const std::optional<QString> whole = wholeDigits(number, i, separators);
+    if (!whole)
+        return std::nullopt;
+    QStringView integer = *whole;
     QStringView fraction;
-    const qsizetype integerStart = i;
-    while (i < end && isAsciiDigit(text[i]))
-        ++i;
-    integer = text.sliced(integerStart, i - integerStart);
     if (i < end && isSeparator(text[i], separators)) {
         const qsizetype fractionStart = ++i;
         while (i < end && isAsciiDigit(text[i]))

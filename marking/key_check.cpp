@@ -132,7 +132,7 @@ QString KeyProblem::message() const {
     switch (kind) {
     case Kind::NumberKeyNotNumber:
         what = QStringLiteral("the key \"%1\" of a number part is not a number (digits with an "
-                              "optional sign and decimal point)")
+                              "optional sign, decimal point and commas grouping thousands)")
                    .arg(key);
         break;
     case Kind::NotAlternativesKey:

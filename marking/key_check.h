@@ -14,7 +14,7 @@ namespace orvanta {
 struct KeyProblem {
     enum class Kind {
         // Faults the judge refuses (JudgePart would throw MarkingError):
-        NumberKeyNotNumber,   // N key outside the fixed numeric syntax
+        NumberKeyNotNumber,   // N key outside the judge's numeric syntax (decimal_text.h)
         NotAlternativesKey,   // M or G key that is neither ";alt..." nor a group's " "
         GroupPartWithoutHead, // " " key with no alternatives key within 20 parts before
         // Judged as written, but surely not what the author meant:

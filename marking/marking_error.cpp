@@ -2,10 +2,11 @@
 
 namespace orvanta {
 
-MarkingError::MarkingError(Reason reason, QString message, QString file)
+MarkingError::MarkingError(Reason reason, QString message, QString file, QString cause)
     : std::runtime_error(message.toStdString())
     , reason_(reason)
     , message_(std::move(message))
-    , file_(std::move(file)) {}
+    , file_(std::move(file))
+    , cause_(std::move(cause)) {}
 
 } // namespace orvanta

@@ -19,18 +19,22 @@ public:
         StoreFailed,   // a progress file could not be written; see message()
     };
 
-    MarkingError(Reason reason, QString message, QString file = {});
+    MarkingError(Reason reason, QString message, QString file = {}, QString cause = {});
 
     Reason reason() const { return reason_; }
     const QString& message() const { return message_; }
     // StoreFailed: the path of the progress file that could not be read or
     // written; empty when the fault lies with no one file.
     const QString& file() const { return file_; }
+    // StoreFailed: why the file failed, in a few words ("No space left on
+    // device", "... is read-only"); empty when not known.
+    const QString& cause() const { return cause_; }
 
 private:
     Reason reason_;
     QString message_;
     QString file_;
+    QString cause_;
 };
 
 } // namespace orvanta

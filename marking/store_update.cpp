@@ -2,15 +2,10 @@
 
 #include "marking_error.h"
 
-#include "data/atomic_file.h"
 #include "data/course_content.h"
 #include "data/record_file.h"
 
-#include <QFile>
-
-#include <functional>
 #include <optional>
-#include <vector>
 
 namespace orvanta {
 
@@ -19,58 +14,6 @@ namespace {
 QString paperName(int paperNumber) {
     return QStringLiteral("paper %1").arg(paperNumber);
 }
-
-QString reasonOf(const std::exception& error) {
-    if (const auto* record = dynamic_cast<const RecordFileError*>(&error))
-        return record->message();
-    if (const auto* marking = dynamic_cast<const MarkingError*>(&error))
-        return marking->message();
-    return QString::fromLocal8Bit(error.what());
-}
-
-// A sequence of file writes that succeed together or are undone together.
-class WriteSequence {
-public:
-    explicit WriteSequence(int paperNumber)
-        : paperNumber_(paperNumber) {}
-
-    // Runs `write`; when it throws, runs the undo actions of the earlier
-    // steps, newest first, and throws MarkingError(StoreFailed).
-    void step(const std::function<void()>& write, std::function<void()> undo = {}) {
-        try {
-            write();
-        } catch (const std::exception& error) {
-            const auto* record = dynamic_cast<const RecordFileError*>(&error);
-            failWith(reasonOf(error), record ? record->file() : QString());
-        }
-        if (undo)
-            undo_.push_back(std::move(undo));
-    }
-
-private:
-    [[noreturn]] void failWith(const QString& reason, const QString& file) {
-        QStringList undoFailures;
-        for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) {
-            try {
-                (*it)();
-            } catch (const std::exception& error) {
-                undoFailures << reasonOf(error);
-            }
-        }
-        QString message = QStringLiteral("The marking of %1 could not be saved: %2")
-                              .arg(paperName(paperNumber_), reason);
-        if (undoFailures.isEmpty())
-            message += QStringLiteral(" The results stored before are unchanged.");
-        else
-            message += QStringLiteral(" The files already rewritten could not all be put back, "
-                                      "so the stored results may disagree: %1")
-                           .arg(undoFailures.join(u' '));
-        throw MarkingError(MarkingError::Reason::StoreFailed, message, file);
-    }
-
-    int paperNumber_;
-    std::vector<std::function<void()>> undo_;
-};
 
 void requireTake(const ProgressStore& store, int subject, const PaperRecordFile& answers,
                  ProgressFile answersFile, const PaperRecordFile& results, ProgressFile resultsFile,
@@ -114,47 +57,56 @@ void requireUnmarked(const SummaryRows& summary, SummaryRows::Row statusRow, int
             QStringLiteral("The %1 of paper %2 is marked already.").arg(take).arg(paperNumber));
 }
 
-// The bytes of a file about to be rewritten, to put back exactly when a later
-// write of the same marking fails.
-class FileSnapshot {
-public:
-    explicit FileSnapshot(QString path)
-        : path_(std::move(path)) {
-        QFile file(path_);
-        if (!file.open(QIODevice::ReadOnly))
-            throw RecordFileError(RecordFileError::Reason::CannotOpen, path_, QString(),
-                                  file.errorString());
-        bytes_ = file.readAll();
-    }
-
-    void putBack() const {
-        const atomic_file::WriteResult result = atomic_file::write(path_, bytes_);
-        if (!result.ok())
-            throw RecordFileError(RecordFileError::Reason::CannotWrite, path_, QString(),
-                                  result.reason);
-    }
-
-private:
-    QString path_;
-    QByteArray bytes_;
-};
-
-// Rewrites the paper's record; the undo puts back the file's bytes and the
-// kept lines as they were.
-void replaceRecord(WriteSequence& writes, PaperRecordFile& file, int paperNumber,
-                   const QStringList& values, const FileSnapshot& before) {
-    const PaperRecordFile kept = file;
-    writes.step([&] { file.replace(paperNumber, values); },
-                [&file, &before, kept] {
-                    before.putBack();
-                    file = kept;
-                });
+[[noreturn]] void storeFailed(int paperNumber, const RecordFileError& error) {
+    throw MarkingError(MarkingError::Reason::StoreFailed,
+                       QStringLiteral("The marking of %1 could not be saved: %2 The results "
+                                      "stored before are unchanged.")
+                           .arg(paperName(paperNumber), error.message()),
+                       error.file(), error.detail());
 }
 
-void writeSummary(const ProgressStore& store, int subject, SummaryRows& summary,
-                  const SummaryRows& updated) {
-    store.WriteSummary(subject, updated);
-    summary = updated;
+// The take's answers and results records, the trend when given, and the
+// summary last, as one change; the kept lines and rows follow once it holds.
+ChangeResult storeTake(const ProgressStore& store, int subject, PaperRecordFile& answers,
+                       PaperRecordFile& results, SummaryRows& summary, int paperNumber,
+                       const QStringList& answerValues, const QStringList& resultValues,
+                       const SummaryRows& updated, const std::optional<QString>& trendLine) {
+    try {
+        const QStringList answerLines = answers.withRecord(paperNumber, answerValues);
+        const QStringList resultLines = results.withRecord(paperNumber, resultValues);
+        FileChange change =
+            store.change(QStringLiteral("the marking of %1").arg(paperName(paperNumber)));
+        change.replace(answers.path(), answers.bytesOf(answerLines));
+        change.replace(results.path(), results.bytesOf(resultLines));
+        if (trendLine) {
+            const QString trend = store.path(ProgressFile::Trend, subject);
+            change.replace(trend, RecordFileBytes({*trendLine}, trend));
+        }
+        change.replace(store.path(ProgressFile::Summary, subject),
+                       store.SummaryBytes(subject, updated));
+        const ChangeResult result = store.commit(change);
+        answers.keep(answerLines);
+        results.keep(resultLines);
+        summary = updated;
+        return result;
+    } catch (const RecordFileError& error) {
+        storeFailed(paperNumber, error);
+    }
+}
+
+// The summary as it stands in the file now, an interrupted change finished
+// first: the take must not be marked there either, so that a marking tried
+// again after a failure or a crash never counts twice.
+SummaryRows currentSummary(const ProgressStore& store, int subject, const SummaryRows& kept,
+                           SummaryRows::Row statusRow, int paperNumber, const QString& take) {
+    SummaryRows current;
+    try {
+        current = store.ReadSummary(subject, kept.paperCount());
+    } catch (const RecordFileError& error) {
+        storeFailed(paperNumber, error);
+    }
+    requireUnmarked(current, statusRow, paperNumber, take);
+    return current;
 }
 
 } // namespace
@@ -169,65 +121,50 @@ QString AppendedTrendLine(const QString& line, const QString& percentage) {
     return fields.join(u'>');
 }
 
-void StoreFirstTakeMarking(const ProgressStore& store, int subject, PaperRecordFile& answers,
-                           PaperRecordFile& results, SummaryRows& summary,
-                           const FirstTakeRecord& record) {
+ChangeResult StoreFirstTakeMarking(const ProgressStore& store, int subject,
+                                   PaperRecordFile& answers, PaperRecordFile& results,
+                                   SummaryRows& summary, const FirstTakeRecord& record) {
     requireTake(store, subject, answers, ProgressFile::FirstAnswers, results,
                 ProgressFile::FirstResults, summary, record.paperNumber, record.answers,
                 record.results);
     requirePercentage(record.percentage, record.paperNumber);
-    requireUnmarked(summary, SummaryRows::FST, record.paperNumber, QStringLiteral("first take"));
+    const QString take = QStringLiteral("first take");
+    requireUnmarked(summary, SummaryRows::FST, record.paperNumber, take);
 
-    // Everything is read before the first write, so that a file that cannot
-    // be read stops the marking with nothing written.
-    WriteSequence writes(record.paperNumber);
-    std::optional<FileSnapshot> answersBefore, resultsBefore, trendBefore;
+    SummaryRows updated =
+        currentSummary(store, subject, summary, SummaryRows::FST, record.paperNumber, take);
     QString trendLine;
-    writes.step([&] {
-        answersBefore.emplace(answers.path());
-        resultsBefore.emplace(results.path());
-        trendBefore.emplace(store.path(ProgressFile::Trend, subject));
+    try {
         trendLine = store.ReadTrendLine(subject);
-    });
-
-    SummaryRows updated = summary;
+    } catch (const RecordFileError& error) {
+        storeFailed(record.paperNumber, error);
+    }
     const int index = PaperIndex(record.paperNumber);
     updated.set(SummaryRows::FSE, index, record.percentage);
     updated.set(SummaryRows::LTM, index, record.moment.timeTaken);
     updated.set(SummaryRows::CDD, index, record.moment.date);
     updated.set(SummaryRows::FST, index, QStringLiteral("1"));
-
-    replaceRecord(writes, answers, record.paperNumber, record.answers, *answersBefore);
-    replaceRecord(writes, results, record.paperNumber, record.results, *resultsBefore);
-    writes.step(
-        [&] { store.WriteTrendLine(subject, AppendedTrendLine(trendLine, record.percentage)); },
-        [&] { trendBefore->putBack(); });
-    writes.step([&] { writeSummary(store, subject, summary, updated); });
+    return storeTake(store, subject, answers, results, summary, record.paperNumber, record.answers,
+                     record.results, updated, AppendedTrendLine(trendLine, record.percentage));
 }
 
-void StoreSecondTakeMarking(const ProgressStore& store, int subject, PaperRecordFile& answers,
-                            PaperRecordFile& results, SummaryRows& summary,
-                            const SecondTakeRecord& record) {
+ChangeResult StoreSecondTakeMarking(const ProgressStore& store, int subject,
+                                    PaperRecordFile& answers, PaperRecordFile& results,
+                                    SummaryRows& summary, const SecondTakeRecord& record) {
     requireTake(store, subject, answers, ProgressFile::SecondAnswers, results,
                 ProgressFile::SecondResults, summary, record.paperNumber, record.answers,
                 record.results);
     requirePercentage(record.percentage, record.paperNumber);
-    requireUnmarked(summary, SummaryRows::SST, record.paperNumber, QStringLiteral("second take"));
+    const QString take = QStringLiteral("second take");
+    requireUnmarked(summary, SummaryRows::SST, record.paperNumber, take);
 
-    SummaryRows updated = summary;
+    SummaryRows updated =
+        currentSummary(store, subject, summary, SummaryRows::SST, record.paperNumber, take);
     const int index = PaperIndex(record.paperNumber);
     updated.set(SummaryRows::SSE, index, record.percentage);
     updated.set(SummaryRows::SST, index, QStringLiteral("1"));
-
-    WriteSequence writes(record.paperNumber);
-    std::optional<FileSnapshot> answersBefore, resultsBefore;
-    writes.step([&] {
-        answersBefore.emplace(answers.path());
-        resultsBefore.emplace(results.path());
-    });
-    replaceRecord(writes, answers, record.paperNumber, record.answers, *answersBefore);
-    replaceRecord(writes, results, record.paperNumber, record.results, *resultsBefore);
-    writes.step([&] { writeSummary(store, subject, summary, updated); });
+    return storeTake(store, subject, answers, results, summary, record.paperNumber, record.answers,
+                     record.results, updated, std::nullopt);
 }
 
 } // namespace orvanta

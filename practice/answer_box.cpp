@@ -48,27 +48,45 @@ bool typesText(const QKeyEvent* event) {
 FilteredInput FilterAnswerInput(const QString& input) {
     FilteredInput out;
     out.accepted.reserve(input.size());
-    auto refuse = [&](const char* hint) {
-        if (out.hint.isEmpty())
-            out.hint = QString::fromLatin1(hint);
+    auto refuse = [&](InputRefusal refusal) {
+        if (out.refusal == InputRefusal::None)
+            out.refusal = refusal;
     };
     for (qsizetype i = 0; i < input.size(); ++i) {
         const QChar c = input.at(i);
-        if (isLineBreak(c)) {
-            refuse(kLineBreakHint);
+        if (isLineBreak(c) || c == u'\t') {
+            refuse(InputRefusal::Layout);
             // CR LF is one line break.
             if (c == u'\r' && i + 1 < input.size() && input.at(i + 1) == u'\n')
                 ++i;
             out.accepted.append(u' ');
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            // Stored as typed they would draw as boxes, and an answer of
+            // nothing but them would count as answered.
+            refuse(InputRefusal::Layout);
         } else if (c == u'>') {
-            refuse(kSeparatorHint);
+            refuse(InputRefusal::Separator);
         } else if (!cp1252::canEncode(c)) {
-            refuse(kCharacterHint);
+            refuse(InputRefusal::Character);
         } else {
             out.accepted.append(c);
         }
     }
     return out;
+}
+
+QString RefusalHint(InputRefusal refusal, bool longAnswer) {
+    switch (refusal) {
+    case InputRefusal::None:
+        return {};
+    case InputRefusal::Separator:
+        return QString::fromLatin1(kSeparatorHint);
+    case InputRefusal::Layout:
+        return QString::fromLatin1(longAnswer ? kParagraphHint : kLineBreakHint);
+    case InputRefusal::Character:
+        return QString::fromLatin1(kCharacterHint);
+    }
+    return {};
 }
 
 AnswerBox::AnswerBox(QWidget* parent)
@@ -80,7 +98,9 @@ AnswerBox::AnswerBox(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    document()->setDocumentMargin(0);
+    // One pixel of margin leaves room for the caret after the last
+    // character when the text is scrolled to its end.
+    document()->setDocumentMargin(1);
     setBackgroundColour(Qt::white);
     connect(this, &QPlainTextEdit::textChanged, this, &AnswerBox::enforceRules);
 }
@@ -94,7 +114,10 @@ void AnswerBox::setText(const QString& text) {
     enforcing_ = true;
     setPlainText(text);
     enforcing_ = false;
-    moveCursor(QTextCursor::End);
+    // A long answer reads from its beginning; a one-line one shows where
+    // typing would go on.
+    moveCursor(longAnswer_ ? QTextCursor::Start : QTextCursor::End);
+    ensureCursorVisible();
 }
 
 void AnswerBox::setMaxLength(int length) {
@@ -130,13 +153,21 @@ int AnswerBox::roomLeft() const {
     return std::max(0, maxLength_ - (length - selected));
 }
 
+void AnswerBox::refuse(InputRefusal refusal) {
+    if (refusal != InputRefusal::None)
+        emit refused(RefusalHint(refusal, longAnswer_));
+}
+
 void AnswerBox::insertFiltered(const QString& input) {
     const FilteredInput filtered = FilterAnswerInput(input);
-    if (!filtered.hint.isEmpty())
-        emit refused(filtered.hint);
+    refuse(filtered.refusal);
     const QString accepted = filtered.accepted.left(roomLeft());
-    if (!accepted.isEmpty())
-        insertPlainText(accepted);
+    if (accepted.isEmpty())
+        return;
+    insertPlainText(accepted);
+    // Inserting does not scroll by itself: the caret would go out of sight
+    // past the box's edge.
+    ensureCursorVisible();
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent* event) {
@@ -145,7 +176,7 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit refused(QString::fromLatin1(kLineBreakHint));
+        refuse(InputRefusal::Layout);
         event->accept();
         return;
     }
@@ -163,8 +194,7 @@ void AnswerBox::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     const FilteredInput filtered = FilterAnswerInput(event->commitString());
-    if (!filtered.hint.isEmpty())
-        emit refused(filtered.hint);
+    refuse(filtered.refusal);
     QInputMethodEvent allowed(event->preeditString(), event->attributes());
     allowed.setCommitString(filtered.accepted.left(roomLeft()), event->replacementStart(),
                             event->replacementLength());
@@ -195,9 +225,9 @@ void AnswerBox::enforceRules() {
     enforcing_ = true;
     setPlainText(allowed);
     moveCursor(QTextCursor::End);
+    ensureCursorVisible();
     enforcing_ = false;
-    if (!filtered.hint.isEmpty())
-        emit refused(filtered.hint);
+    refuse(filtered.refusal);
 }
 
 void AnswerBox::resizeEvent(QResizeEvent* event) {

@@ -7,28 +7,43 @@
 // answer files cannot store.
 namespace orvanta {
 
+// Why typed or pasted input lost characters.
+enum class InputRefusal {
+    None,
+    Separator, // ">", the field separator of the record files
+    Layout,    // line breaks, tabs and other control characters
+    Character, // a character that Windows-1252 lacks
+};
+
 // What is left of typed or pasted `input` once the characters an answer
-// cannot hold are taken out: ">" (the field separator of the record files),
-// line breaks (a pasted line break becomes one space) and characters that
-// Windows-1252 lacks. `hint` says briefly why something was refused, and is
-// empty when nothing was.
+// cannot hold are taken out: ">", line breaks and tabs (each becomes one
+// space; CR LF is one line break), the other control characters (below
+// U+0020, and U+007F: dropped) and characters that Windows-1252 lacks.
+// `refusal` names the first kind refused, None when nothing was.
 struct FilteredInput {
     QString accepted;
-    QString hint;
+    InputRefusal refusal = InputRefusal::None;
 };
 FilteredInput FilterAnswerInput(const QString& input);
 
-// The hints shown when input is refused.
+// The hints shown when input is refused. A long answer box wraps its text,
+// so it says what becomes of a line break there.
 inline constexpr char kSeparatorHint[] = "The sign > cannot be used in an answer.";
 inline constexpr char kLineBreakHint[] = "An answer is written on one line.";
+inline constexpr char kParagraphHint[] =
+    "Line breaks are not kept: the answer stays one paragraph.";
 inline constexpr char kCharacterHint[] = "That character cannot be used in an answer.";
+
+// The hint for `refusal` in a one-line or a long box; empty for None.
+QString RefusalHint(InputRefusal refusal, bool longAnswer);
 
 // The box: Arial 9 pt bold, tooltip "Enter your answer", no frame of its own
 // (the answer frame draws the light-blue box around it). Typed, pasted,
 // dropped and composed text is filtered as above, Enter is refused, and a
 // length limit (1 for type Q) holds whatever way text arrives; each refusal
 // emits refused() with its hint. A one-line box scrolls sideways as text
-// grows; a long box (type L) wraps.
+// grows; a long box (type L) wraps and scrolls down. Typed and pasted text
+// always leaves the caret in sight.
 class AnswerBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -36,7 +51,8 @@ public:
 
     QString text() const;
     // Shows `text` as stored (nothing is filtered: stored answers are
-    // storable by construction).
+    // storable by construction): a long box from its beginning, with the
+    // caret there, a one-line box with the caret at its end.
     void setText(const QString& text);
 
     // 0: no limit.
@@ -65,6 +81,7 @@ private:
     void insertFiltered(const QString& input);
     int roomLeft() const;
     void enforceRules();
+    void refuse(InputRefusal refusal);
     void centreLine();
 
     int maxLength_ = 0;

@@ -2,11 +2,11 @@
 
 #include "marking/answer_note.h"
 #include "practice/answer_sheet.h"
-#include "ui_frame/picture_box.h"
 #include "ui_frame/ui_font.h"
 #include "ui_frame/units.h"
 
 #include <QEvent>
+#include <QScrollArea>
 
 namespace orvanta {
 
@@ -40,7 +40,7 @@ QList<FrameNote> MarkedSheetNotes(const QStringList& answers, const QStringList&
 }
 
 AnswerNotesStrip::AnswerNotesStrip(AnswerSheet* sheet)
-    : QLabel(sheet)
+    : QLabel(sheet->framesView()->widget())
     , sheet_(sheet) {
     setObjectName(QStringLiteral("lblAnswerNotes"));
     setFont(uiFont(8));
@@ -51,7 +51,9 @@ AnswerNotesStrip::AnswerNotesStrip(AnswerSheet* sheet)
                                  " color: rgb(43, 58, 85); border: 1px solid rgb(178, 217, 246);"
                                  " padding: 2px 4px; }"));
     hide();
-    sheet->installEventFilter(this);
+    // The holder of the frames is resized whenever the sheet lays itself
+    // out, after the view has its new height.
+    parentWidget()->installEventFilter(this);
 }
 
 void AnswerNotesStrip::showNotes(const QList<FrameNote>& notes, int partCount) {
@@ -123,11 +125,10 @@ void AnswerNotesStrip::place() {
     const QRect last = sheet_->frame(partCount_)->geometry();
     const int top = last.y() + last.height() + twipsToPixels(kGapTwips);
     const int width = twipsToPixels(kFrameWidthTwips);
-    // The instruction picture stands at the sheet's bottom (placeInstruction);
-    // it is placed after this runs on a resize, so its place is worked out here.
-    const PictureBox* instruction = sheet_->PicInstruction();
-    const int bottom = sheet_->height() - kBottomRoom -
-                       (instruction->isHidden() ? 0 : instruction->naturalSize().height());
+    // The strip stands in the frames' holder, in the room the view shows
+    // below the last frame (above the instruction picture): it never makes
+    // the frames scroll.
+    const int bottom = sheet_->framesView()->height() - kBottomRoom;
     for (int listed = static_cast<int>(notes_.size()); listed >= 1; --listed) {
         setText(stripText(listed));
         const int height = heightForWidth(width);
@@ -143,7 +144,7 @@ void AnswerNotesStrip::place() {
 }
 
 bool AnswerNotesStrip::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == sheet_ && event->type() == QEvent::Resize)
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
         place();
     return QLabel::eventFilter(watched, event);
 }

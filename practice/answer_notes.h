@@ -35,7 +35,7 @@ QList<FrameNote> MarkedSheetNotes(const QStringList& answers, const QStringList&
                                   int partCount, Take take);
 
 // The strip of notes on the answer sheet, `lblAnswerNotes`: a child of the
-// sheet, hidden unless a marked sheet has notes for the current question.
+// sheet's frames' holder (it scrolls with the frames), hidden unless a marked sheet has notes for the current question.
 class AnswerNotesStrip : public QLabel {
     Q_OBJECT
 public:

@@ -5,7 +5,11 @@
 #include "ui_frame/ui_font.h"
 #include "ui_frame/units.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace orvanta {
 
@@ -18,6 +22,11 @@ constexpr int kPartLetterTopTwips = 40;
 constexpr int kPartLetterWidthTwips = 285;
 constexpr int kPartLetterHeightTwips = 225;
 constexpr int kHintShownMs = 3500;
+// Room left under the last frame when the frames scroll, and around a box
+// scrolled into sight.
+constexpr int kFramesBottomTwips = 50;
+constexpr int kFocusMargin = 3;
+constexpr int kScrollBarWidth = 10;
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -151,20 +160,35 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     setObjectName(QStringLiteral("AnsBox"));
     setBackground(this, kSheetColour);
 
+    view_ = new QScrollArea(this);
+    view_->setObjectName(QStringLiteral("AnsBoxView"));
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view_->setWidgetResizable(false);
+    // A slim bar leaves the frames' answers and model answers in sight.
+    view_->verticalScrollBar()->setFixedWidth(kScrollBarWidth);
+    setBackground(view_->viewport(), kSheetColour);
+    holder_ = new QWidget;
+    holder_->setObjectName(QStringLiteral("AnsBoxFrames"));
+    setBackground(holder_, kSheetColour);
+    view_->setWidget(holder_);
+
     instruction_ = new PictureBox(std::move(pictures), this);
     instruction_->setObjectName(QStringLiteral("PicInstruction"));
     instruction_->hide();
 
     for (int k = 1; k <= kAnswerFrameCount; ++k) {
-        auto* frame = new AnswerFrame(k, take, this);
+        auto* frame = new AnswerFrame(k, take, holder_);
         frame->move(twipsToPixels(kFrameLeftTwips), 0);
         frame->hide();
         frames_[k - 1] = frame;
         connect(frame->FA(), &AnswerBox::refused, this,
                 [this, box = frame->FA()](const QString& hint) { showHint(box, hint); });
+        frame->FA()->installEventFilter(this);
     }
 
-    hint_ = new QLabel(this);
+    hint_ = new QLabel(holder_);
     hint_->setObjectName(QStringLiteral("lblAnswerHint"));
     hint_->setFont(uiFont(8, true));
     hint_->setWordWrap(true);
@@ -172,6 +196,8 @@ AnswerSheet::AnswerSheet(Take take, std::shared_ptr<const PictureSource> picture
     hint_->setStyleSheet(
         QStringLiteral("QLabel { background: rgb(255, 250, 205); color: rgb(90, 60, 0);"
                        " border: 1px solid rgb(230, 180, 60); }"));
+    // Should it ever lie over a control, a click still reaches that control.
+    hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
     hint_->hide();
     hintTimer_.setSingleShot(true);
     hintTimer_.setInterval(kHintShownMs);
@@ -192,32 +218,102 @@ void AnswerSheet::ArrangeAnswerFrames(int partCount) {
     for (int k = 1; k <= kAnswerFrameCount; ++k)
         frames_[k - 1]->setVisible(k <= partCount);
     frames_[0]->QL()->setVisible(partCount >= 2);
+    shownFrames_ = std::clamp(partCount, 0, kAnswerFrameCount);
+    fitFramesHolder();
+    // A question's frames are shown from the top.
+    view_->verticalScrollBar()->setValue(0);
 }
 
 void AnswerSheet::showHint(const AnswerBox* box, const QString& hint) {
     hint_->setText(hint);
-    const int width = this->width() - 2 * twipsToPixels(kFrameLeftTwips);
-    hint_->setFixedWidth(std::max(80, width));
-    hint_->adjustSize();
-    const QPoint below = box->mapTo(this, QPoint(0, box->height() + 3));
-    int top = below.y();
-    if (top + hint_->height() > height())
-        top = box->mapTo(this, QPoint(0, 0)).y() - hint_->height() - 3;
-    hint_->move(twipsToPixels(kFrameLeftTwips), std::max(0, top));
+    // The part of the frames' holder that the view shows, where the box is.
+    const QWidget* shown = view_->viewport();
+    const QRect inSight(holder_->mapFrom(shown, QPoint(0, 0)), shown->size());
+    const QRect place =
+        HintPlace(QRect(box->mapTo(holder_, QPoint(0, 0)), box->size()), inSight, visibleBoxes(),
+                  [this](int width) { return hint_->heightForWidth(width); });
+    hint_->setGeometry(place);
     hint_->raise();
     hint_->show();
     hintTimer_.start();
 }
 
-void AnswerSheet::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    placeInstruction();
+QList<QRect> AnswerSheet::visibleBoxes() const {
+    QList<QRect> boxes;
+    for (const AnswerFrame* frame : frames_) {
+        if (frame->isVisibleTo(holder_))
+            boxes.append(QRect(frame->FA()->mapTo(holder_, QPoint(0, 0)), frame->FA()->size()));
+    }
+    return boxes;
 }
 
-void AnswerSheet::placeInstruction() {
+QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
+                const std::function<int(int width)>& heightForWidth) {
+    constexpr int kGap = 4;
+    constexpr int kNarrowest = 96;
+    auto placed = [&](int left, int top, int right) {
+        const int width = right - left;
+        return QRect(left, top, width, heightForWidth(width));
+    };
+    auto fits = [&](const QRect& place) {
+        if (place.width() < kNarrowest || !sheet.contains(place))
+            return false;
+        return std::none_of(boxes.begin(), boxes.end(),
+                            [&](const QRect& other) { return other.intersects(place); });
+    };
+    const int right = sheet.right() + 1 - kGap;
+    // Beside the box, moved up as far as it must to stay on the sheet.
+    QRect beside = placed(box.right() + 1 + kGap, box.top(), right);
+    beside.moveBottom(std::min(beside.bottom(), sheet.bottom()));
+    if (fits(beside))
+        return beside;
+    const QRect below = placed(box.left(), box.bottom() + kGap, right);
+    if (fits(below))
+        return below;
+    QRect above = placed(box.left(), 0, right);
+    above.moveBottom(box.top() - kGap);
+    if (fits(above))
+        return above;
+    return beside;
+}
+
+void AnswerSheet::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutContents();
+}
+
+bool AnswerSheet::eventFilter(QObject* watched, QEvent* event) {
+    // Tab, Back and Next and clicks all bring a box into sight as it takes
+    // the focus, however the frames are scrolled.
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<AnswerBox*>(watched))
+            view_->ensureWidgetVisible(box, 0, kFocusMargin);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AnswerSheet::showInstruction(bool shown) {
+    instruction_->setVisible(shown);
+    layOutContents();
+}
+
+void AnswerSheet::layOutContents() {
     const QSize picture = instruction_->naturalSize();
     instruction_->setGeometry((width() - picture.width()) / 2, height() - picture.height(),
                               picture.width(), picture.height());
+    const int below = instruction_->isVisibleTo(this) ? picture.height() : 0;
+    view_->setGeometry(0, 0, width(), std::max(0, height() - below));
+    fitFramesHolder();
+}
+
+void AnswerSheet::fitFramesHolder() {
+    int bottom = 0;
+    for (int k = 0; k < shownFrames_; ++k)
+        bottom = std::max(bottom, frames_[k]->geometry().bottom() + 1);
+    const int content = shownFrames_ > 0 ? bottom + twipsToPixels(kFramesBottomTwips) : 0;
+    const int room = view_->height();
+    const int barWidth = content > room ? view_->verticalScrollBar()->width() : 0;
+    holder_->resize(std::max(0, view_->width() - barWidth), std::max(content, room));
 }
 
 } // namespace orvanta

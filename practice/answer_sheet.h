@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QList>
 #include <QRect>
+#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace orvanta {
@@ -95,8 +97,22 @@ private:
     QList<BorderStroke> strokes_;
 };
 
+// Where the hint of a refused input goes for `box` on a sheet of `sheet`
+// (both in the sheet's coordinates), with `boxes` the shown answer boxes and
+// `heightForWidth` the hint's height at a width: beside the box up to the
+// sheet's right edge, lifted to stay on the sheet; else below the box, else
+// above it, each as wide as from the box's left to the sheet's right edge.
+// The first place that lies on the sheet, is at least 96 pixels wide and
+// covers no answer box is taken; beside the box when none is.
+QRect HintPlace(const QRect& box, const QRect& sheet, const QList<QRect>& boxes,
+                const std::function<int(int width)>& heightForWidth);
+
 // AnsBox: the answer sheet with its twenty frames, the instruction picture
-// at its bottom and the hint shown when an answer box refuses input.
+// at its bottom and the hint shown when an answer box refuses input. The
+// frames stand in a view that scrolls when they are taller than the room
+// above the instruction picture, so that every part stays in reach at every
+// window size: by the scroll bar or the wheel, and by the keyboard, as an
+// answer box taking the focus is scrolled into sight.
 class AnswerSheet : public QWidget {
     Q_OBJECT
 public:
@@ -114,17 +130,31 @@ public:
     // QL1 only when there are two parts or more.
     void ArrangeAnswerFrames(int partCount);
 
-    // PicInstruction at the bottom of the sheet, centred.
-    void placeInstruction();
+    // Shows or hides PicInstruction and lays the sheet out again.
+    void showInstruction(bool shown);
+    // PicInstruction at the bottom of the sheet, centred, and the frames'
+    // view above it.
+    void layOutContents();
+    // What shows the frames: the scrolling view and the widget holding them.
+    QScrollArea* framesView() const { return view_; }
 
-    // Shows `hint` under `box` for a few seconds.
+    // Shows `hint` near `box` for a few seconds, where HintPlace puts it.
     void showHint(const AnswerBox* box, const QString& hint);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The shown answer boxes, in the frames' holder's coordinates.
+    QList<QRect> visibleBoxes() const;
+    // The holder as tall as the shown frames, as wide as the view shows.
+    void fitFramesHolder();
+
     Take take_;
+    QScrollArea* view_;
+    QWidget* holder_;
+    int shownFrames_ = 0;
     std::array<AnswerFrame*, kAnswerFrameCount> frames_{};
     PictureBox* instruction_;
     QLabel* hint_;

@@ -50,15 +50,19 @@ class PracticeLauncher {
 public:
     virtual ~PracticeLauncher() = default;
 
-    // Unloads the open practice window, if any, without asking and without
-    // saving its answer boxes (its page file is removed and it calls
-    // RefreshContents), then opens `paper` in the mode of paper.take. When the
-    // paper cannot be opened the pupil is told which paper and why, no window
-    // is shown and no file is written; returns false then.
+    // Unloads the open practice window, if any, as UnloadPracticeWindow
+    // does, then opens `paper` in the mode of paper.take. When the paper
+    // cannot be opened the pupil is told which paper and why, no window is
+    // shown and no file is written; returns false then, and when the open
+    // window was kept.
     virtual bool OpenPaper(const PaperHandOver& paper) = 0;
 
-    // Unloads the open practice window, if any, as above.
-    virtual void UnloadPracticeWindow() = 0;
+    // Unloads the open practice window, if any: while its take is not
+    // marked, the answers typed since its last save are saved first; when
+    // that fails the pupil is asked whether to close the paper all the same.
+    // The page file is removed and the window calls RefreshContents. Returns
+    // false when the pupil kept the window open (nothing was unloaded).
+    virtual bool UnloadPracticeWindow() = 0;
 
     virtual bool hasOpenPracticeWindow() const = 0;
 

@@ -18,6 +18,15 @@ QString withoutFolder(QString message, const QString& folder) {
     return message.replace(prefix, QString());
 }
 
+// A file failure in a few words: "marks1Q4.txt is read-only", or of
+// "Cannot write /folder/marks1Q4.txt: No space left on device" its end.
+QString shortCause(const QString& reason, const QString& folder) {
+    const QString text = withoutFolder(reason, folder);
+    if (text.startsWith(QLatin1String("Cannot ")) && text.contains(QLatin1String(": ")))
+        return text.mid(text.lastIndexOf(QLatin1String(": ")) + 2);
+    return text;
+}
+
 } // namespace
 
 PaperOpenError::PaperOpenError(QString reason)
@@ -68,6 +77,8 @@ void PaperSession::loadProgress() {
     const int count = handOver_.paperCount;
     const int paper = handOver_.paperNumber;
     const int parts = partCount();
+    const ProgressCheck check = CheckSubjectProgress(store_, subject, count);
+    repairNotices_ = check.notices;
     PaperProgress p;
     try {
         auto open = [&](ProgressFile file) {
@@ -127,22 +138,44 @@ void PaperSession::saveAnswers() {
     progress_.answerFile->replace(handOver_.paperNumber, progress_.answers);
 }
 
+QString PaperSession::saveFailureText(const RecordFileError& error) const {
+    if (error.reason() == RecordFileError::Reason::Unstorable)
+        return QStringLiteral("an answer holds a sign that cannot be stored");
+    const QString cause = shortCause(error.detail(), folder_.path());
+    return cause.isEmpty() ? QStringLiteral("the file cannot be written") : cause;
+}
+
+bool PaperSession::answersUnsaved() const {
+    if (!progress_.answerFile)
+        return false;
+    return progress_.answers != progress_.answerFile->fields(handOver_.paperNumber, partCount());
+}
+
 PaperMarking PaperSession::judgeAnswers() const {
     return MarkPaperAnswers(content_, progress_.answers);
 }
 
-void PaperSession::storeMarking(const PaperMarking& marking, const MarkingMoment& moment) {
+ChangeResult PaperSession::storeMarking(const PaperMarking& marking, const MarkingMoment& moment) {
     PaperProgress& p = progress_;
+    ChangeResult result;
     if (take() == Take::First) {
-        StoreFirstTakeMarking(
+        result = StoreFirstTakeMarking(
             store_, handOver_.subject, *p.answerFile, *p.resultFile, p.summary,
             {handOver_.paperNumber, p.answers, marking.results, marking.percentage, moment});
     } else {
-        StoreSecondTakeMarking(
+        result = StoreSecondTakeMarking(
             store_, handOver_.subject, *p.answerFile, *p.resultFile, p.summary,
             {handOver_.paperNumber, p.answers, marking.results, marking.percentage});
     }
     p.results(take()) = marking.results;
+    return result;
+}
+
+QString PaperSession::unfinishedMessage(const ChangeResult& result) const {
+    return QStringLiteral("%1 is marked, but %2 could not be written yet (%3). The program "
+                          "finishes it as soon as it can.")
+        .arg(PracticeCaption(handOver_.topicName, handOver_.positionInTopic()),
+             QFileInfo(result.file).fileName(), shortCause(result.reason, folder_.path()));
 }
 
 QString PaperSession::pupilMessage(const MarkingError& error) const {
@@ -153,10 +186,12 @@ QString PaperSession::pupilMessage(const MarkingError& error) const {
     case MarkingError::Reason::ZeroTotal:
         return paper + QStringLiteral(" cannot be marked: its marks add up to 0.");
     case MarkingError::Reason::StoreFailed: {
-        QString message = QStringLiteral("Your marking of %1 could not be saved, so the paper is "
-                                         "not marked yet. Try Mark again later.")
-                              .arg(paper);
-        if (!error.file().isEmpty())
+        const QString cause = shortCause(error.cause(), folder_.path());
+        QString message =
+            QStringLiteral("Your marking of %1 could not be saved%2, so the paper is "
+                           "not marked yet. Try Mark again later.")
+                .arg(paper, cause.isEmpty() ? QString() : QStringLiteral(" (") + cause + u')');
+        if (!error.file().isEmpty() && !cause.contains(QFileInfo(error.file()).fileName()))
             message += QStringLiteral(" (File: %1)").arg(QFileInfo(error.file()).fileName());
         return message;
     }

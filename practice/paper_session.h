@@ -9,6 +9,7 @@
 #include "marking/clock.h"
 #include "marking/marking_error.h"
 #include "marking/paper_marking.h"
+#include "marking/progress_check.h"
 
 #include <QString>
 #include <QStringList>
@@ -75,10 +76,16 @@ public:
     void loadContent();
 
     // Load step 16: this take's answers and results, the summary rows, and in
-    // the second take the carry-over of the parts right the first time.
-    // Throws PaperOpenError (a progress file missing or without the paper's
-    // record). Needs loadContent() first.
+    // the second take the carry-over of the parts right the first time. The
+    // subject's files are checked and mended first (progress_check.h); what
+    // was mended is kept for repairNotices(). Records are read by key, and a
+    // record holding more fields than the paper has parts shows only its
+    // parts' fields. Throws PaperOpenError (a progress file that cannot be
+    // read, an earlier change that cannot be finished). Needs loadContent()
+    // first.
     void loadProgress();
+    // What the check of loadProgress() found and mended, for the pupil.
+    const QList<ProgressNotice>& repairNotices() const { return repairNotices_; }
 
     const PaperContent& content() const { return content_; }
     PaperProgress& progress() { return progress_; }
@@ -103,6 +110,12 @@ public:
     // written; the file and the kept lines then keep their old content and
     // the answers stay in memory.
     void saveAnswers();
+    // The answer list differs from the paper's record as last read or saved.
+    bool answersUnsaved() const;
+    // Why saving the answers failed, in a few words for the pupil: "an
+    // answer holds a sign that cannot be stored", "first1Q4.txt is
+    // read-only", "No space left on device".
+    QString saveFailureText(const RecordFileError& error) const;
 
     // Judges this take's answers (MarkPaperAnswers; in the second take the
     // second answers, carried-over parts included). Throws MarkingError:
@@ -115,8 +128,12 @@ public:
     // results, summary; `moment` is not used). On success this take's
     // results, the kept lines and the summary rows hold the marking. Throws
     // MarkingError as those do; the files and everything held here are then
-    // as they were.
-    void storeMarking(const PaperMarking& marking, const MarkingMoment& moment);
+    // as they were. Returns Committed when the marking holds but some of its
+    // files are left for the next read or write to finish.
+    ChangeResult storeMarking(const PaperMarking& marking, const MarkingMoment& moment);
+
+    // The pupil's words for a marking that holds with files left over.
+    QString unfinishedMessage(const ChangeResult& result) const;
 
     // A marking fault in the pupil's words, short enough for the pop-up and
     // naming the paper as its window does ("Grammar - Paper 3"): of faulty
@@ -133,6 +150,7 @@ private:
     ProgressStore store_;
     PaperContent content_;
     PaperProgress progress_;
+    QList<ProgressNotice> repairNotices_;
 };
 
 // The pupil's words for a record file fault: the message with the folder

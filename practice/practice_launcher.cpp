@@ -48,7 +48,8 @@ void PracticeWindows::warmUp() {
 }
 
 bool PracticeWindows::OpenPaper(const PaperHandOver& paper) {
-    UnloadPracticeWindow();
+    if (!UnloadPracticeWindow())
+        return false;
     PaperSession session(paper, environment_.library, environment_.folder);
     try {
         session.checkHandOver();
@@ -73,13 +74,18 @@ bool PracticeWindows::OpenPaper(const PaperHandOver& paper) {
     window->show();
     window->raise();
     window->activateWindow();
+    // What the check of the pupil's files mended on the way in.
+    for (const ProgressNotice& notice : window->session().repairNotices())
+        host_.popUps().ask(QStringLiteral("Orvanta"), notice.text, 1, window);
     emit practiceWindowOpened(window);
     return true;
 }
 
-void PracticeWindows::UnloadPracticeWindow() {
+bool PracticeWindows::UnloadPracticeWindow() {
     if (!window_)
-        return;
+        return true;
+    if (!window_->SaveBeforeUnload())
+        return false;
     PracticeWindow* window = std::exchange(window_, nullptr);
     window->Unload();
     // Deleted once control is back in the event loop: the window may be in
@@ -87,6 +93,7 @@ void PracticeWindows::UnloadPracticeWindow() {
     retiring_.removeIf([](const QPointer<PracticeWindow>& w) { return w.isNull(); });
     retiring_.append(window);
     window->deleteLater();
+    return true;
 }
 
 bool PracticeWindows::hasOpenPracticeWindow() const {

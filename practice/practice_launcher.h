@@ -35,7 +35,7 @@ public:
     ~PracticeWindows() override;
 
     bool OpenPaper(const PaperHandOver& paper) override;
-    void UnloadPracticeWindow() override;
+    bool UnloadPracticeWindow() override;
     bool hasOpenPracticeWindow() const override;
     void warmUp() override;
 

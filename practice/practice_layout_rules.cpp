@@ -82,7 +82,59 @@ PracticeLayout WithAnswerSheet(PracticeLayout layout, bool shown, QSize inner,
     layout.handleStrip.moveLeft(layout.answerSheet.left() - s.handleStripWidth - s.rightWidth);
     layout.browser.setWidth(W - s.handleStripWidth - s.leftWidth - s.rightWidth);
     layout.remainingStrip.setWidth(layout.browser.width());
+    // The question strip over the page stays as much narrower than the page.
+    layout.titleStrip.setWidth(layout.browser.width() - kTitleStripShort);
     return layout;
+}
+
+FooterLayout LayOutFooter(QSize strip, int margin, int spacing, int firstWidth,
+                          const QList<FooterPanel>& panels, const QList<FooterYield>& yields) {
+    FooterLayout l;
+    const int firstLeft = std::clamp(strip.width() - firstWidth, 0, margin);
+    l.first = QRect(firstLeft, 0, firstWidth, strip.height());
+
+    QList<int> widths;
+    for (const FooterPanel& panel : panels)
+        widths << panel.width;
+    l.compacted = QList<bool>(panels.size(), false);
+    auto fits = [&] {
+        int needed = l.first.right() + 1 + margin;
+        for (int width : widths) {
+            if (width > 0)
+                needed += spacing + width;
+        }
+        return needed <= strip.width();
+    };
+    for (qsizetype y = 0; y < yields.size() && !fits(); ++y) {
+        const FooterYield& yield = yields.at(y);
+        const FooterPanel& panel = panels.at(yield.panel);
+        if (yield.step == FooterYield::Drop) {
+            widths[yield.panel] = 0;
+            l.compacted[yield.panel] = false;
+        } else if (panel.compactWidth > 0) {
+            widths[yield.panel] = panel.compactWidth;
+            l.compacted[yield.panel] = true;
+        }
+    }
+    if (!fits())
+        widths.fill(0);
+
+    l.panels = QList<QRect>(panels.size());
+    int right = strip.width() - margin;
+    for (qsizetype k = panels.size() - 1; k >= 0; --k) {
+        if (widths.at(k) <= 0) {
+            l.compacted[k] = false;
+            continue;
+        }
+        right -= widths.at(k);
+        l.panels[k] = QRect(right, 0, widths.at(k), strip.height());
+        right -= spacing;
+    }
+    return l;
+}
+
+QSize SmallestPracticeSize() {
+    return QSize(kMinDragWidthTwips / kTwipsPerPixel + 1, kMinDragHeightTwips / kTwipsPerPixel + 1);
 }
 
 QRect InitialPracticeGeometry(const QRect& screen) {

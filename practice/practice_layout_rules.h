@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -94,10 +95,41 @@ PracticeLayout LayOutPracticeWindow(QSize inner, const PracticePieceSizes& sizes
 
 // The answer-sheet toggle applied to a layout pass's result: with the sheet
 // hidden, AnsBox lies beyond the right edge, the handle strip stands at the
-// right edge (one side piece further in) and the page and RemQnsBG widen by
-// the sheet's width. With `shown` the layout is returned unchanged.
+// right edge (one side piece further in) and the page, RemQnsBG and the
+// question strip QnTitleBG widen by the sheet's width. With `shown` the
+// layout is returned unchanged.
 PracticeLayout WithAnswerSheet(PracticeLayout layout, bool shown, QSize inner,
                                const PracticePieceSizes& sizes);
+
+// The footer under the page (RemQnsBG), pixels. One control stands at its
+// left end: the remaining-questions panel, or the marking bar while it plays,
+// `margin` in from the edge (less when the strip is too narrow for it). The
+// other panels stand right-aligned, `margin` in from the right edge and
+// `spacing` apart, in the order given, at their own widths. Where they do not
+// all fit beside the left one without touching it, they yield in the order
+// of `yields`: a panel is dropped, or compacted to its compact width (a
+// panel with one shows its figures without their caption), until the rest
+// fit. So no panel ever covers another.
+struct FooterPanel {
+    int width = 0;
+    int compactWidth = 0; // 0: the panel cannot be compacted
+};
+struct FooterYield {
+    enum Step { Drop, Compact };
+    int panel = 0; // index into the panels
+    Step step = Drop;
+};
+struct FooterLayout {
+    QRect first;
+    QList<QRect> panels;   // null for a dropped panel
+    QList<bool> compacted; // shown at its compact width
+};
+FooterLayout LayOutFooter(QSize strip, int margin, int spacing, int firstWidth,
+                          const QList<FooterPanel>& panels, const QList<FooterYield>& yields);
+
+// The smallest outer size, pixels, that the resize drag sets: the first
+// whole pixels above 7300 x 5000 twips.
+QSize SmallestPracticeSize();
 
 // The window's first geometry on a screen of `screen` pixels: left = screen
 // width - 12500 twips, top = screen height - 10000 twips, 12000 x 9000

@@ -37,6 +37,11 @@ const QColor kTitleStripColour(225, 236, 250);
 const QColor kCaptionInk(40, 50, 70);
 
 constexpr int kMarkingBarCells = 15;
+// The footer: panels 2 px apart; the answered count's row.
+constexpr int kFooterSpacing = 2;
+constexpr int kAnsweredMargin = 4;
+constexpr int kAnsweredSpacing = 2;
+constexpr int kMaxPartsPerPaper = 80;
 
 struct ToolbarButton {
     const char* caption;
@@ -198,11 +203,19 @@ void PracticeWindow::buildToolbar() {
         button->setPictures(design.pictures);
         button->setPicture(design.pictures.off);
         button->setToolTip(QString::fromLatin1(design.toolTip));
-        QLabel* caption = button->setCaption(QString::fromLatin1(design.caption));
+        // The caption lies on the foot of the picture, under its pictogram.
+        // A click on it is a click on the button, but a press on it alone
+        // does not press the button: only a press on the picture shows the
+        // pressed look.
+        auto* caption = new QLabel(QString::fromLatin1(design.caption), button);
         caption->setObjectName(QStringLiteral("lblTB") + number);
         caption->setFont(uiFont(8));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         caption->setContentsMargins(0, 0, 0, 1);
+        const int captionHeight = caption->fontMetrics().height() + 1;
+        caption->setGeometry(0, size.height() - captionHeight, size.width(), captionHeight);
+        button->forwardClicksFrom(caption);
+        captions_[b] = caption;
         connect(button, &PictureButton::pressed, this, [this] {
             pressTrack_ = QStringLiteral("1");
             updateToolbar(skin_.cursor());
@@ -229,13 +242,15 @@ void PracticeWindow::buildBottomStrip() {
 
     // Footer panels, right-aligned in the strip: the first take's date,
     // clock and answered count; the second take's label and answered count.
+    // Their rounded ends keep their shape when a panel is made narrower.
     const bool first = take() == Take::First;
     for (int k : {1, 2, 3}) {
         if (!first && k == 2)
             continue;
-        auto* panel = new PictureBox(skin_.pictures, remQnsBG_);
+        auto* panel = new PictureBox(skin_.pictures, remQnsBG_, PictureBox::Sizing::StretchMiddle);
         panel->setObjectName(QStringLiteral("Bot%1").arg(k));
         panel->setFallbackSize(QSize(first || k == 3 ? 100 : 160, 25));
+        panel->resize(panel->naturalSize());
         bot_[k - 1] = panel;
     }
     const QFont small = uiFont(8);
@@ -261,10 +276,11 @@ void PracticeWindow::buildBottomStrip() {
     auto* answered = new QWidget(bot_[2]);
     answered->setGeometry(QRect(QPoint(0, 0), bot_[2]->size()));
     auto* row = new QHBoxLayout(answered);
-    row->setContentsMargins(4, 0, 4, 0);
-    row->setSpacing(2);
+    row->setContentsMargins(kAnsweredMargin, 0, kAnsweredMargin, 0);
+    row->setSpacing(kAnsweredSpacing);
     row->addStretch();
-    row->addWidget(makeLabel(answered, "lblAnsweredCaption", QStringLiteral("Done"), small));
+    answeredCaption_ = makeLabel(answered, "lblAnsweredCaption", QStringLiteral("Done"), small);
+    row->addWidget(answeredCaption_);
     lblAnsweredQ_ = makeLabel(answered, "lblAnsweredQ", QStringLiteral("0"), uiFont(9, true),
                               QStringLiteral("Number of questions answered"));
     row->addWidget(lblAnsweredQ_);
@@ -303,11 +319,13 @@ void PracticeWindow::buildMarkingBar() {
         imgBar_[k - 1] = cell;
     }
     fmeMark_->hide();
+    // The bar takes the remaining-questions panel's place in the footer.
+    fmeMark_->installEventFilter(this);
     markingBar_ = new MarkingBar(fmeMark_, QList<QWidget*>(imgBar_.begin(), imgBar_.end()), this);
 }
 
 QLabel* PracticeWindow::lblTB(int number) const {
-    return ToolBar(number)->captionLabel();
+    return captions_.at(number - 1);
 }
 
 AnswerFrame* PracticeWindow::Frame(int number) const {
@@ -390,7 +408,7 @@ void PracticeWindow::loadPictures() {
     for (PictureBox* cell : imgBar_)
         cell->setPicture(QStringLiteral("progressbar.bmp"));
     ansBox_->PicInstruction()->setPicture(QStringLiteral("instruction.gif"));
-    ansBox_->placeInstruction();
+    ansBox_->layOutContents();
     sizer_->setPicture(QStringLiteral("statusgrabber.bmp"));
     imgHandle_->setPicture(QStringLiteral("Handle.bmp"));
     for (PictureButton* button : toolbar_)
@@ -497,10 +515,27 @@ bool PracticeWindow::SaveAnswerRecord() {
         tellPupil(QStringLiteral("Orvanta"),
                   QStringLiteral("Your answers could not be saved (%1). They are kept while "
                                  "this paper is open.")
-                      .arg(e.reason() == RecordFileError::Reason::Unstorable
-                               ? QStringLiteral("an answer holds a sign that cannot be stored")
-                               : QStringLiteral("the file cannot be written")));
+                      .arg(session_.saveFailureText(e)));
         return false;
+    }
+}
+
+bool PracticeWindow::SaveBeforeUnload() {
+    if (unloaded_ || status_ != QLatin1String("0"))
+        return true;
+    StoreCurrentAnswers();
+    if (!session_.answersUnsaved())
+        return true;
+    try {
+        session_.saveAnswers();
+        return true;
+    } catch (const RecordFileError& e) {
+        return host_.popUps().ask(
+            QStringLiteral("Close Practice"),
+            QStringLiteral("Your latest answers could not be saved (%1). Close the paper all the "
+                           "same and lose them?")
+                .arg(session_.saveFailureText(e)),
+            2, this);
     }
 }
 
@@ -526,7 +561,7 @@ void PracticeWindow::ShowQuestionFrames() {
     ansBox_->hintLabel()->hide();
     const int offset = session_.offsetOf(current_);
     const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
-    ansBox_->PicInstruction()->setVisible(NeedsInstruction(partTypes(current_)));
+    ansBox_->showInstruction(NeedsInstruction(partTypes(current_)));
     auto fill = [&](AnswerFrame* frame, int part) {
         if (take() == Take::First)
             FillAnswerFrame(frame, part);
@@ -633,7 +668,7 @@ void PracticeWindow::EnterMarkedState() {
             frame->FR()->hide();
         }
     }
-    txtRem_->hide();
+    layOutBottomStrip(); // hides the remaining-questions panel
     ShowQuestionFrames();
     ArrangeAnswerFrames();
     if (take() == Take::First) {
@@ -698,8 +733,9 @@ void PracticeWindow::markUnmarkedTake() {
     MarkingMoment moment;
     if (take() == Take::First)
         moment = {MarkingDateText(services_.calendar->now().date()), clockText()};
+    ChangeResult stored;
     try {
-        session_.storeMarking(marking, moment);
+        stored = session_.storeMarking(marking, moment);
     } catch (const MarkingError& e) {
         tellPupil(title, session_.pupilMessage(e));
         return;
@@ -714,13 +750,25 @@ void PracticeWindow::markUnmarkedTake() {
     }
     status_ = QStringLiteral("1");
     EnterMarkedState();
+    // The marking holds: the screen shows it, and the pupil learns that a
+    // file is still to be written.
+    if (stored.state == ChangeResult::State::Committed)
+        tellPupil(title, session_.unfinishedMessage(stored));
 }
 
 void PracticeWindow::ClosePaper() {
     if (unloaded_)
         return;
-    if (host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
-        emit closeConfirmed();
+    if (!host_.popUps().ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+        return;
+    // The pupil confirmed closing, not throwing away what they typed: it is
+    // saved first, and a save that fails (and is told) keeps the window open.
+    if (status_ == QLatin1String("0")) {
+        StoreCurrentAnswers();
+        if (session_.answersUnsaved() && !SaveAnswerRecord())
+            return;
+    }
+    emit closeConfirmed();
 }
 
 void PracticeWindow::Unload() {
@@ -790,27 +838,65 @@ void PracticeWindow::LayOut() {
     remQnsBG_->setGeometry(l.remainingStrip);
     layOutBottomStrip();
     sizer_->move(l.sizer.topLeft());
-    ansBox_->placeInstruction();
+    ansBox_->layOutContents();
     qnTitleBG_->raise();
     sizer_->raise();
 }
 
 void PracticeWindow::layOutBottomStrip() {
-    const int gap = twipsToPixels(kToolbarSpacingTwips);
-    txtRem_->move(gap, 0);
-    // The bar covers the remaining-questions panel, which marking hides.
-    fmeMark_->move(txtRem_->pos());
-    int right = remQnsBG_->width() - gap;
-    for (int k = 3; k >= 1; --k) {
-        PictureBox* panel = bot_[k - 1];
+    // The panels on the right yield to the remaining-questions panel (or
+    // the marking bar) in a fixed order: the date, then the clock (the
+    // second take: its label), then the answered count's caption, then
+    // the count itself.
+    QList<FooterPanel> panels;
+    QList<PictureBox*> shown;
+    for (PictureBox* panel : bot_) {
         if (!panel)
             continue;
-        right -= panel->width();
-        panel->move(right, 0);
-        right -= 2;
+        const bool answered = panel == bot_[2];
+        panels.append({panel->naturalSize().width(), answered ? compactAnsweredWidth() : 0});
+        shown.append(panel);
     }
+    QList<FooterYield> yields;
+    for (qsizetype k = 0; k + 1 < shown.size(); ++k)
+        yields.append({static_cast<int>(k), FooterYield::Drop});
+    const int count = static_cast<int>(shown.size()) - 1;
+    yields.append({count, FooterYield::Compact});
+    yields.append({count, FooterYield::Drop});
+
+    // The bar stands in the remaining-questions panel's place; a marked
+    // paper has no questions left, and its panel leaves the room to the others.
+    const bool barPlaying = !fmeMark_->isHidden();
+    const bool marked = status_ == QLatin1String("1");
+    const int firstWidth = barPlaying ? fmeMark_->width() : (marked ? 0 : txtRem_->width());
+    const FooterLayout l = LayOutFooter(QSize(remQnsBG_->width(), txtRem_->height()),
+                                        twipsToPixels(kToolbarSpacingTwips), kFooterSpacing,
+                                        firstWidth, panels, yields);
+    txtRem_->move(l.first.topLeft());
+    fmeMark_->move(l.first.topLeft());
+    txtRem_->setVisible(!barPlaying && !marked);
+    for (qsizetype k = 0; k < shown.size(); ++k) {
+        const QRect place = l.panels.at(k);
+        shown[k]->setVisible(!place.isNull());
+        if (place.isNull())
+            continue;
+        shown[k]->setGeometry(place.x(), 0, place.width(), shown[k]->naturalSize().height());
+        // A panel's labels fill it.
+        for (QWidget* label : shown[k]->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            label->setGeometry(shown[k]->rect());
+    }
+    answeredCaption_->setVisible(!l.compacted.constLast());
     fmeMark_->raise();
     txtRem_->raise();
+}
+
+int PracticeWindow::compactAnsweredWidth() const {
+    // Room for the widest count, "80 of 80", without its caption.
+    const QFontMetrics figures(lblAnsweredQ_->font());
+    const QFontMetrics words(answeredCaption_->font());
+    const QString widest = QString::number(kMaxPartsPerPaper);
+    return 2 * kAnsweredMargin + 2 * kAnsweredSpacing + 2 * figures.horizontalAdvance(widest) +
+           words.horizontalAdvance(QStringLiteral("of")) + 2;
 }
 
 void PracticeWindow::ToggleAnswerSheet() {
@@ -822,6 +908,7 @@ void PracticeWindow::ToggleAnswerSheet() {
     picHideAns_->move(l.handleStrip.topLeft());
     browser_->resize(l.browser.width(), browser_->height());
     remQnsBG_->resize(l.remainingStrip.width(), remQnsBG_->height());
+    qnTitleBG_->resize(l.titleStrip.width(), qnTitleBG_->height());
     layOutBottomStrip();
     imgHandle_->setToolTip(sheetShown_ ? QStringLiteral("Hide answer sheet")
                                        : QStringLiteral("Show answer sheet"));
@@ -895,6 +982,8 @@ void PracticeWindow::mouseReleaseEvent(QMouseEvent*) {
 }
 
 bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fmeMark_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        layOutBottomStrip();
     if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         applyPointerShape(static_cast<QWidget*>(watched), mouse->globalPosition().toPoint(),

@@ -125,6 +125,12 @@ public:
     // file. On failure the pupil is told, the answers stay in memory, and
     // false is returned.
     bool SaveAnswerRecord();
+    // Before an unload from outside (another paper opened, the results
+    // erased, the program closing): while the take is not marked, the
+    // answers typed since the last save are stored and saved. When that save
+    // fails the pupil is told why and asked whether to close the paper all
+    // the same; false when they keep it open (nothing is unloaded then).
+    bool SaveBeforeUnload();
     // Stores, saves and shows question `target`; ignored outside 1..Q. With
     // `focusFirstAnswer` (Back and Next) the caret goes into FA1.
     void GoToQuestion(int target, bool focusFirstAnswer = false);
@@ -164,6 +170,10 @@ public slots:
     // window stays as it was, unmarked, so that Mark can be tried again.
     void MarkPaper();
     void PrintQuestion();
+    // Close: asks "Confirm?"; once confirmed, the answers typed since the
+    // last save are saved (while the take is not marked) and the window is
+    // to be unloaded (closeConfirmed). A save that fails is told and the
+    // window stays open.
     void ClosePaper();
 
 signals:
@@ -199,6 +209,7 @@ private:
     void tellPupil(const QString& title, const QString& message);
     void updateToolbar(const QPoint& cursor);
     void layOutBottomStrip();
+    int compactAnsweredWidth() const;
     PracticePieceSizes pieceSizes() const;
     void edgeResize(QPoint globalPress);
     void applyPointerShape(QWidget* target, QPoint global, bool leftHeld);
@@ -228,6 +239,7 @@ private:
 
     QWidget* scnTabBG_ = nullptr;
     std::array<PictureButton*, kToolbarButtonCount> toolbar_{};
+    std::array<QLabel*, kToolbarButtonCount> captions_{}; // lblTB01..lblTB06
     PictureBox* paperSum_ = nullptr;
     QuestionBrowser* browser_ = nullptr;
     QWidget* qnTitleBG_ = nullptr;
@@ -241,6 +253,7 @@ private:
     PictureBox* imgHandle_ = nullptr;
     PictureBox* sizer_ = nullptr;
     QLabel* lblAnsweredQ_ = nullptr;
+    QLabel* answeredCaption_ = nullptr;
     QLabel* lblTotalQ_ = nullptr;
     QLabel* lblClock_ = nullptr;
     QLabel* lblDate_ = nullptr;

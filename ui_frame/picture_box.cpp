@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orvanta {
 
 PictureBox::PictureBox(std::shared_ptr<const PictureSource> pictures, QWidget* parent,
@@ -48,10 +50,32 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (pixmap_.isNull())
         return;
     QPainter painter(this);
-    if (sizing_ == Sizing::Stretch)
-        painter.drawPixmap(rect(), pixmap_);
-    else
+    switch (sizing_) {
+    case Sizing::FitPicture:
         painter.drawPixmap(0, 0, pixmap_);
+        break;
+    case Sizing::Stretch:
+        painter.drawPixmap(rect(), pixmap_);
+        break;
+    case Sizing::StretchMiddle:
+        paintStretchedMiddle(painter);
+        break;
+    }
+}
+
+void PictureBox::paintStretchedMiddle(QPainter& painter) const {
+    const QSize picture = pixmap_.deviceIndependentSize().toSize();
+    const int end = std::min({picture.height() / 2, picture.width() / 2, width() / 2});
+    const qreal scale = pixmap_.devicePixelRatio();
+    auto source = [scale](int left, int width, int height) {
+        return QRectF(left * scale, 0, width * scale, height * scale);
+    };
+    const int h = height();
+    painter.drawPixmap(QRectF(0, 0, end, h), pixmap_, source(0, end, picture.height()));
+    painter.drawPixmap(QRectF(end, 0, width() - 2 * end, h), pixmap_,
+                       source(end, picture.width() - 2 * end, picture.height()));
+    painter.drawPixmap(QRectF(width() - end, 0, end, h), pixmap_,
+                       source(picture.width() - end, end, picture.height()));
 }
 
 bool isUnderCursor(const QWidget* control, const QPoint& cursor) {

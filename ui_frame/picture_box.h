@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLabel;
+class QPainter;
 
 namespace orvanta {
 
@@ -25,6 +26,10 @@ public:
         // The picture is stretched over the control, which keeps the size
         // its window gives it.
         Stretch,
+        // As Stretch, but only across the picture's middle: its left and
+        // right ends, each half its height wide, keep their size, so that a
+        // rounded panel keeps its rounded ends at any width.
+        StretchMiddle,
     };
 
     explicit PictureBox(std::shared_ptr<const PictureSource> pictures, QWidget* parent = nullptr,
@@ -51,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintStretchedMiddle(QPainter& painter) const;
+
     std::shared_ptr<const PictureSource> pictures_;
     Sizing sizing_;
     QString pictureName_;

@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -159,6 +161,81 @@ TEST(AtomicWriteTest, writeIntoAMissingOrReadOnlyFolderFailsWithAReason) {
     EXPECT_EQ(readBytes(folder + "/x.txt"), "old");
     chmod(QFile::encodeName(folder).constData(), 0755);
 }
+
+// Writes through a link replace the file it points to and keep the link; a
+// file made read-only is refused, with the reason, and left as it was.
+struct ReplacedTarget {
+    const char* name;
+    std::function<QString(const TempAppFolder& temp)> make; // returns the path written to
+    bool written;
+    const char* reason;
+};
+
+class ReplacedTargetTest : public testing::TestWithParam<ReplacedTarget> {};
+
+TEST_P(ReplacedTargetTest, writesWhereTheUserMeantOrRefuses) {
+    TempAppFolder temp;
+    const QString path = GetParam().make(temp);
+    const QString real = atomic_file::replacedFile(path);
+    const QByteArray old = readBytes(real);
+    const atomic_file::WriteResult result = atomic_file::write(path, "new");
+    EXPECT_EQ(result.ok(), GetParam().written) << result.reason.toStdString();
+    EXPECT_EQ(readBytes(real), GetParam().written ? QByteArray("new") : old);
+    EXPECT_TRUE(result.reason.contains(QString::fromLatin1(GetParam().reason)));
+    if (QFileInfo(path).isSymLink() || path != real) {
+        EXPECT_TRUE(QFileInfo(path).isSymLink());
+    }
+    EXPECT_TRUE(temporaryFiles(temp.path()).isEmpty());
+}
+
+const ReplacedTarget kReplacedTargets[] = {
+    {"plain_file",
+     [](const TempAppFolder& temp) {
+         writeBytes(temp.file("marks1Q4.txt"), "old");
+         return temp.file("marks1Q4.txt");
+     },
+     true, ""},
+    {"link_to_a_file_elsewhere",
+     [](const TempAppFolder& temp) {
+         writeBytes(temp.file("kept/marks1Q4.txt"), "old");
+         QFile::link(temp.file("kept/marks1Q4.txt"), temp.file("marks1Q4.txt"));
+         return temp.file("marks1Q4.txt");
+     },
+     true, ""},
+    {"link_to_a_link",
+     [](const TempAppFolder& temp) {
+         writeBytes(temp.file("kept/marks1Q4.txt"), "old");
+         QFile::link(QStringLiteral("kept/marks1Q4.txt"), temp.file("middle.txt"));
+         QFile::link(QStringLiteral("middle.txt"), temp.file("marks1Q4.txt"));
+         return temp.file("marks1Q4.txt");
+     },
+     true, ""},
+    {"link_to_a_file_not_made_yet",
+     [](const TempAppFolder& temp) {
+         QDir().mkpath(temp.file("kept"));
+         QFile::link(temp.file("kept/marks1Q4.txt"), temp.file("marks1Q4.txt"));
+         return temp.file("marks1Q4.txt");
+     },
+     true, ""},
+    {"read_only_file",
+     [](const TempAppFolder& temp) {
+         writeBytes(temp.file("marks1Q4.txt"), "old");
+         chmod(QFile::encodeName(temp.file("marks1Q4.txt")).constData(), 0444);
+         return temp.file("marks1Q4.txt");
+     },
+     false, "read-only"},
+    {"link_to_a_read_only_file",
+     [](const TempAppFolder& temp) {
+         writeBytes(temp.file("kept/marks1Q4.txt"), "old");
+         chmod(QFile::encodeName(temp.file("kept/marks1Q4.txt")).constData(), 0400);
+         QFile::link(temp.file("kept/marks1Q4.txt"), temp.file("marks1Q4.txt"));
+         return temp.file("marks1Q4.txt");
+     },
+     false, "read-only"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Targets, ReplacedTargetTest, testing::ValuesIn(kReplacedTargets),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AtomicWriteTest, staleTemporaryFilesOfACrashedSaveAreRemoved) {
     TempAppFolder temp;

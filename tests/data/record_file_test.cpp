@@ -2,6 +2,8 @@
 #include "data/record_file.h"
 #include "tests/support/test_support.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace orvanta;
@@ -253,6 +255,31 @@ TEST(Cp1252Test, charactersOutsideTheCodePageCannotBeEncoded) {
     EXPECT_TRUE(cp1252::canEncode(QString::fromUtf8("€ – ‘x’ ü")));
     EXPECT_FALSE(IsStorableField(QString::fromUtf8("\u4e2d")));
     EXPECT_TRUE(IsStorableField(QString::fromUtf8(" café ")));
+}
+
+} // namespace
+
+namespace {
+
+// A summary of 50 MB of line feeds once froze the start for seconds: a file
+// far above what the program ever writes is refused before it is read.
+TEST_F(RecordFileTest, aFileFarLargerThanAnyRecordFileIsRefusedUnread) {
+    const QString path = temp.file("marks1Q4.txt");
+    {
+        QFile sparse(path);
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(sparse.resize(50 * 1024 * 1024)); // takes no disk space
+    }
+    EXPECT_EQ(reasonOf([&] { ReadRecordLine(path, "FSE"); }), Reason::TooLarge);
+    EXPECT_EQ(reasonOf([&] { ReadPaperLines(path, 35); }), Reason::TooLarge);
+    try {
+        ReadRecordFileBytes(path);
+    } catch (const RecordFileError& e) {
+        EXPECT_TRUE(e.message().contains("marks1Q4.txt")) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains("50 MB")) << e.message().toStdString();
+    }
+    writeBytes(path, QByteArray(kRecordFileByteLimit, '\n'));
+    EXPECT_EQ(ReadRecordLine(path, "FSE"), ""); // at the limit it is read
 }
 
 } // namespace

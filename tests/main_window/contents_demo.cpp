@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     const ProgressStore store(library, folder, contents.lblCOD);
     const int papers = contents.course().subject(1).paperCount;
     SummaryRows summary = store.ReadSummary(1, papers);
-    const char* first[] = {"66.7", "100", "85", "", ""};
+    const char* first[] = {"66.7", "100", "85", "99.04", ""};
     const char* second[] = {"83.3", "", "", "", ""};
     for (int i = 0; i < 5; ++i) {
         summary.set(SummaryRows::FSE, i + 1, QString::fromLatin1(first[i]));

@@ -1,4 +1,5 @@
 #include "contents_fixture.h"
+#include "data/file_calls.h"
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
 #include "ui_frame/picture_box.h"
@@ -113,6 +114,86 @@ TEST_F(EraseTest, aResetThatFailsIsToldAndDoesNotClaimTheResultsErased) {
     EXPECT_TRUE(c().popUps().lastMessage().contains("Mathematics"))
         << c().popUps().lastMessage().toStdString();
     EXPECT_EQ(visibleControls(), QStringList({"Trashlbl1", "ButTrash"}));
+}
+
+// A lasting write failure (a full disk) at some call of the erase. Before
+// its commit point nothing is erased and the scores stay on the screen;
+// after it the erase holds, is told as done, and the files left over are
+// finished by the next load of a subject.
+struct EraseFault {
+    const char* name;
+    int failFrom; // the first file call that fails
+    bool erased;
+};
+
+class EraseFaultTest : public EraseTest, public testing::WithParamInterface<EraseFault> {};
+
+TEST_P(EraseFaultTest, erasesAllOrNothingAndTellsWhich) {
+    const auto before = progressBytes();
+    c().popUps().setNextAnswer(true);
+    click(page().ButTrash);
+    file_calls::setFaultPlan({.failFrom = GetParam().failFrom});
+    click(page().ButTrash_Yes);
+    file_calls::clearFaultPlan();
+
+    EXPECT_EQ(c().popUps().askedCount(), 1);
+    const QString told = c().popUps().lastMessage();
+    if (GetParam().erased) {
+        EXPECT_TRUE(told.startsWith("Your results are erased, but")) << told.toStdString();
+        EXPECT_EQ(visibleControls(), QStringList({"Trashlbl3"}));
+        click(c().Tab[0]);
+        expectEverySubjectReset();
+        EXPECT_EQ(c().Body_Home->MSA[0]->text(), "");
+    } else {
+        EXPECT_TRUE(told.contains("Nothing was erased")) << told.toStdString();
+        EXPECT_EQ(visibleControls(), QStringList({"Trashlbl1", "ButTrash"}));
+        EXPECT_EQ(progressBytes(), before);
+        click(c().Tab[0]);
+        EXPECT_EQ(c().Body_Home->MSA[0]->text(), "80");
+    }
+}
+
+// 18 files: 4 calls to stage each, a folder sync and 6 calls for the journal
+// come before the first rename, call 80.
+const EraseFault kEraseFaults[] = {
+    {"at_the_first_call", 1, false},
+    {"while_staging", 40, false},
+    {"while_writing_the_journal", 76, false},
+    {"after_two_renames", 82, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Faults, EraseFaultTest, testing::ValuesIn(kEraseFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EraseTest, aPracticeWindowThePupilKeepsOpenStopsTheErase) {
+    PaperHandOver paper;
+    paper.paperNumber = 101;
+    launcher_.OpenPaper(paper);
+    launcher_.keepsWindow = true; // its answers could not be saved, and the pupil said No
+    const auto before = progressBytes();
+
+    click(page().ButTrash);
+    click(page().ButTrash_Yes);
+
+    EXPECT_EQ(launcher_.keptWindows, 1);
+    EXPECT_EQ(progressBytes(), before);
+    EXPECT_EQ(visibleControls(), QStringList({"Trashlbl1", "ButTrash"}));
+}
+
+TEST_F(EraseTest, aPracticeWindowThePupilKeepsOpenKeepsTheProgramOpen) {
+    PaperHandOver paper;
+    paper.paperNumber = 101;
+    launcher_.OpenPaper(paper);
+    launcher_.keepsWindow = true;
+    c().CloseProgram();
+    EXPECT_TRUE(c().isVisible());
+    EXPECT_TRUE(c().close() == false);
+    EXPECT_TRUE(c().isVisible());
+
+    launcher_.keepsWindow = false;
+    c().CloseProgram();
+    EXPECT_FALSE(c().isVisible());
+    EXPECT_EQ(launcher_.unloads, 1);
 }
 
 TEST_F(EraseTest, theButtonsShowTheirHoverPicture) {

@@ -3,7 +3,9 @@
 #include "ui_frame/skinned_frame.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QTest>
 
 #include <stdexcept>
@@ -67,19 +69,25 @@ SubjectSpec sevenTopics(const QString& name) {
 }
 
 bool FakeLauncher::OpenPaper(const PaperHandOver& paper) {
-    UnloadPracticeWindow();
+    if (!UnloadPracticeWindow())
+        return false;
     opened.append(paper);
     open_ = true;
     return true;
 }
 
-void FakeLauncher::UnloadPracticeWindow() {
+bool FakeLauncher::UnloadPracticeWindow() {
     if (!open_)
-        return;
+        return true;
+    if (keepsWindow) {
+        ++keptWindows;
+        return false;
+    }
     open_ = false;
     ++unloads;
     if (onUnload)
         onUnload();
+    return true;
 }
 
 WebLinkShell FakeWebShell::shell() {
@@ -93,7 +101,25 @@ WebLinkShell FakeWebShell::shell() {
                         }};
 }
 
-ContentsTest::ContentsTest() = default;
+ContentsTest::ContentsTest() {
+    // A pop-up that no test answered would wait for a click forever: it is
+    // closed, and the test fails naming its message.
+    dialogGuard_.setInterval(50);
+    QObject::connect(&dialogGuard_, &QTimer::timeout, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            QStringList texts;
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                texts << label->text();
+            unexpectedDialogs_ << texts.join(u' ');
+            dialog->reject();
+        }
+    });
+    dialogGuard_.start();
+}
+
+ContentsTest::~ContentsTest() {
+    EXPECT_TRUE(unexpectedDialogs_.isEmpty()) << unexpectedDialogs_.join(u'\n').toStdString();
+}
 
 Contents& ContentsTest::start() {
     contents_ = std::make_unique<Contents>(course_.library(), home_.folder(), &launcher_,
@@ -121,10 +147,23 @@ void ContentsTest::writeScores(int subject, const std::map<int, QString>& first,
                                const std::map<int, QString>& second) {
     const int papers = contents_->course().subject(subject).paperCount;
     SummaryRows summary = store().ReadSummary(subject, papers);
-    for (const auto& [paper, score] : first)
-        summary.set(SummaryRows::FSE, paper, score);
-    for (const auto& [paper, score] : second)
-        summary.set(SummaryRows::SSE, paper, score);
+    // A scored take is a marked one, with results stored for its parts, so
+    // that the check of the files finds them agreeing.
+    auto mark = [&](ProgressFile resultsFile, SummaryRows::Row score, SummaryRows::Row status,
+                    const std::map<int, QString>& scores) {
+        PaperRecordFile results = store().OpenPaperRecords(resultsFile, subject, papers);
+        for (const auto& [paper, text] : scores) {
+            if (text.isEmpty())
+                continue;
+            summary.set(score, paper, text);
+            summary.set(status, paper, QStringLiteral("1"));
+            const auto parts = results.lines().at(paper - 1).count(u'>');
+            if (parts > 0)
+                results.replace(PaperNumber(paper), QStringList(parts, QStringLiteral("\u00fc")));
+        }
+    };
+    mark(ProgressFile::FirstResults, SummaryRows::FSE, SummaryRows::FST, first);
+    mark(ProgressFile::SecondResults, SummaryRows::SSE, SummaryRows::SST, second);
     store().WriteSummary(subject, summary);
 }
 

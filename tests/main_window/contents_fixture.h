@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -62,14 +63,17 @@ SubjectSpec sevenTopics(const QString& name);
 class FakeLauncher : public PracticeLauncher {
 public:
     bool OpenPaper(const PaperHandOver& paper) override;
-    void UnloadPracticeWindow() override;
+    bool UnloadPracticeWindow() override;
     bool hasOpenPracticeWindow() const override { return open_; }
     void warmUp() override { ++warmUps; }
 
     // Called by an unload, as the real window's unload calls RefreshContents.
     std::function<void()> onUnload;
+    // The window's save failed and the pupil kept it open.
+    bool keepsWindow = false;
     QList<PaperHandOver> opened;
     int unloads = 0;
+    int keptWindows = 0;
     int warmUps = 0;
 
 private:
@@ -89,6 +93,7 @@ struct FakeWebShell {
 class ContentsTest : public testing::Test {
 protected:
     ContentsTest();
+    ~ContentsTest() override;
 
     // Runs the start-up (constructs Contents) on the course and folder.
     Contents& start();
@@ -99,8 +104,9 @@ protected:
 
     QString progressFile(ProgressFile file, int subject) const;
     ProgressStore store() const;
-    // Sets first and second scores of papers (index -> text) in a subject's
-    // summary file, keeping everything else.
+    // Marks the first and second takes of papers (index -> score text) in a
+    // subject's files: the scores, the takes' flags, and right results for
+    // every part, keeping everything else.
     void writeScores(int subject, const std::map<int, QString>& first,
                      const std::map<int, QString>& second = {});
     // The bytes of every progress file of the three subjects, by file name.
@@ -117,6 +123,10 @@ protected:
     FakeWebShell web_;
     std::shared_ptr<QPoint> cursor_ = std::make_shared<QPoint>(-1000, -1000);
     std::unique_ptr<Contents> contents_;
+
+private:
+    QTimer dialogGuard_;
+    QStringList unexpectedDialogs_;
 };
 
 } // namespace orvanta::test

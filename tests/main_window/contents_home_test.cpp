@@ -38,7 +38,7 @@ struct ScoreRow {
 const ScoreRow kScoreRows[] = {
     {"full_score_hides_the_second_take", "100", "", false},
     {"ninety_nine_shows_it", "99", "", true},
-    {"ninety_nine_and_a_half_hides_it", "99.5", "", false},
+    {"a_hair_above_ninety_nine_hides_it", "99.04", "", false},
     {"never_marked_shows_nothing", "", "", false},
     {"second_take_scored_keeps_it", "66.7", "83.3", true},
 };
@@ -68,8 +68,20 @@ TEST_F(HomePageTest, scoresStandBeforeTheirPercentSignAndSecondTakesFollowTheFir
         EXPECT_EQ(home().Pb[k - 1]->isVisible(), row.secondTakeButton);
         EXPECT_EQ(home().Pb[k - 1]->toolTip(), QStringLiteral("Try paper %1 again").arg(k));
         EXPECT_EQ(home().Pa[k - 1]->toolTip(), QStringLiteral("Load paper %1").arg(k));
+        // Every block shows both of its rows' captions, with or without a
+        // second-take button.
+        for (const QString& caption :
+             {QStringLiteral("Attempt%1a"), QStringLiteral("Attempt%1b")}) {
+            const auto* label = home().findChild<QLabel*>(caption.arg(k));
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->isVisible()) << label->objectName().toStdString();
+        }
         for (QLabel* score : {firstScore, secondScore}) {
             EXPECT_TRUE(score->isVisible());
+            // The whole score shows: nothing of it is cut off.
+            EXPECT_LE(score->fontMetrics().horizontalAdvance(score->text()),
+                      score->contentsRect().width())
+                << score->text().toStdString();
             EXPECT_EQ(score->alignment() & Qt::AlignRight, Qt::AlignRight);
             EXPECT_GT(home().children().indexOf(score), percentIndex);
             if (score->text().isEmpty()) {
@@ -182,10 +194,45 @@ TEST_F(HomePageTest, refreshingAfterAPaperClosesKeepsTheChosenTopicWithItsNewSco
     EXPECT_FALSE(isChosen(4));
 }
 
-TEST_F(HomePageTest, aDamagedSummaryFileIsToldWithoutACrashAndLeavesTheFilesAlone) {
+TEST_F(HomePageTest, aDamagedSummaryFileIsMendedToldOnceAndKeptAsItWas) {
+    start();
+    writeScores(2, {{2, "80"}});
+    showWindow();
+    // Rows lost, and a score at paper 1, which was never marked.
+    const QByteArray damaged = "#FSE#>1>80\r\n#SSE#>\r\n";
+    writeBytes(progressFile(ProgressFile::Summary, 2), damaged);
+
+    c().popUps().setNextAnswers({true, true, true, true});
+    click(c().Tab[1]);
+
+    // Damaged and mended (the copy kept), paper 2's score worked out again,
+    // paper 1's cleared: one pop-up each.
+    EXPECT_EQ(c().popUps().askedCount(), 3);
+    const QString message = c().popUps().lastMessage();
+    EXPECT_EQ(message, "marks2Q4.txt showed a score for Fractions - Paper 1, which was never "
+                       "marked. It was cleared.");
+    EXPECT_EQ(readBytes(progressFile(ProgressFile::Summary, 2) + ".damaged"), damaged);
+    EXPECT_TRUE(c().subjectReadable());
+    EXPECT_EQ(c().LChose, "2");
+    EXPECT_EQ(home().Topic[0]->text(), "Fractions");
+    EXPECT_TRUE(home().Pa[0]->isVisible());
+    // Paper 1 was never marked; paper 2's score, in a damaged row, is worked
+    // out again from its results (all right).
+    EXPECT_EQ(home().MSA[0]->text(), "");
+    EXPECT_EQ(home().MSA[1]->text(), "100");
+
+    // Mended, the next load finds nothing to tell.
+    click(c().Tab[1]);
+    EXPECT_EQ(c().popUps().askedCount(), 3);
+}
+
+TEST_F(HomePageTest, aSummaryFileThatCannotBeReadIsToldOnceAndLeftAlone) {
     start();
     showWindow();
-    writeBytes(progressFile(ProgressFile::Summary, 2), "#FSE#>1\r\n#SSE#>\r\n");
+    QFile summary(progressFile(ProgressFile::Summary, 2));
+    ASSERT_TRUE(summary.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(summary.resize(50 * 1024 * 1024)); // sparse: no disk space, nothing to read
+    summary.close();
     const auto before = progressBytes();
 
     c().popUps().setNextAnswer(true);
@@ -193,15 +240,15 @@ TEST_F(HomePageTest, aDamagedSummaryFileIsToldWithoutACrashAndLeavesTheFilesAlon
 
     EXPECT_EQ(c().popUps().askedCount(), 1);
     const QString message = c().popUps().lastMessage();
-    EXPECT_TRUE(message.contains("Mathematics")) << message.toStdString();
-    EXPECT_TRUE(message.contains("marks2Q4.txt")) << message.toStdString();
+    EXPECT_TRUE(message.contains("marks2Q4.txt is far too large")) << message.toStdString();
     EXPECT_EQ(progressBytes(), before);
-    EXPECT_EQ(c().LChose, "2");
-    EXPECT_EQ(home().Topic[0]->text(), "Fractions");
+    EXPECT_FALSE(c().subjectReadable());
     EXPECT_FALSE(home().Pa[0]->isVisible());
     EXPECT_FALSE(home().MSA[0]->isVisible());
 
-    // Mended, the next load shows the papers again.
+    // Told once a run, not at every load; once mended, the papers show again.
+    click(c().Tab[1]);
+    EXPECT_EQ(c().popUps().askedCount(), 1);
     writeBytes(progressFile(ProgressFile::Summary, 2),
                readBytes(course_.resource(ProgressTemplateResource(2, ProgressFile::Summary))));
     click(c().Tab[1]);

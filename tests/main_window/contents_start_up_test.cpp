@@ -1,5 +1,6 @@
 #include "contents_fixture.h"
 #include "main_window/home_page.h"
+#include "main_window/second_copy.h"
 #include "ui_frame/picture_box.h"
 
 #include <QDateTime>
@@ -172,9 +173,9 @@ TEST_F(StartUpTest, aCourseDescriptionWithAWordForACountIsToldAndNothingIsCreate
     EXPECT_TRUE(c.pendingNotices().isEmpty());
 }
 
-TEST_F(StartUpTest, aDamagedSummaryFileAtStartIsToldNamingTheFileAndIsNotRewritten) {
+TEST_F(StartUpTest, aSummaryFileThatCannotBeReadAtStartIsToldNamingTheFileAndLeftAlone) {
     start();
-    writeBytes(progressFile(ProgressFile::Summary, 1), "#FSE#>50>60\r\n");
+    writeBytes(progressFile(ProgressFile::Summary, 1), QByteArray(5 * 1024 * 1024, '\n'));
     const auto before = progressBytes();
 
     Contents& c = start();
@@ -183,11 +184,44 @@ TEST_F(StartUpTest, aDamagedSummaryFileAtStartIsToldNamingTheFileAndIsNotRewritt
     EXPECT_FALSE(c.subjectReadable());
     EXPECT_FALSE(c.Body_Home->Pa[0]->isVisibleTo(&c));
     EXPECT_TRUE(c.Body_Home->Topic[0]->isVisibleTo(&c));
-    ASSERT_EQ(c.pendingNotices().size(), 1);
+    ASSERT_EQ(c.pendingNotices().size(), 1) << c.pendingNotices().join(u'\n').toStdString();
     const QString notice = c.pendingNotices().first();
-    EXPECT_TRUE(notice.contains("marks1Q4.txt")) << notice.toStdString();
-    EXPECT_TRUE(notice.contains("FSE")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("marks1Q4.txt is far too large")) << notice.toStdString();
     EXPECT_FALSE(notice.contains(home_.path())) << notice.toStdString();
+}
+
+TEST_F(StartUpTest, progressFilesLostAtStartAreMadeAgainAndTheScoresWorkedOutFromTheResults) {
+    start();
+    writeScores(1, {{2, "100"}});
+    writeBytes(progressFile(ProgressFile::Trend, 1), "#TRD#>100\r\n");
+    QFile::remove(progressFile(ProgressFile::Summary, 1));
+
+    Contents& c = start();
+
+    ASSERT_EQ(c.pendingNotices().size(), 2) << c.pendingNotices().join(u'\n').toStdString();
+    EXPECT_TRUE(c.pendingNotices().at(0).contains("marks1Q4.txt of English could not be found"))
+        << c.pendingNotices().at(0).toStdString();
+    EXPECT_TRUE(c.pendingNotices().at(1).contains("worked out again"))
+        << c.pendingNotices().at(1).toStdString();
+    EXPECT_EQ(c.Body_Home->MSA[1]->text(), "100");
+    const SummaryRows summary = store().ReadSummary(1, 10);
+    EXPECT_EQ(summary.value(SummaryRows::FST, 2), "1");
+    EXPECT_EQ(summary.value(SummaryRows::FSE, 1), "");
+}
+
+TEST_F(StartUpTest, aSecondCopySaysTheProgramIsRunningAndWritesNothing) {
+    start();
+    const auto before = progressBytes();
+    QString response;
+    PopUpChannel popUps(
+        SkinContext{std::make_shared<PictureSource>(home_.folder().graphicsFolder())}, response);
+    popUps.setNextAnswer(true);
+    TellAlreadyRunning(popUps);
+    EXPECT_EQ(popUps.lastTitle(), "Orvanta");
+    EXPECT_EQ(popUps.lastMessage(),
+              "The program is already running. Please go on in the window that is open.");
+    EXPECT_EQ(popUps.lastButtonCount(), 1);
+    EXPECT_EQ(progressBytes(), before);
 }
 
 TEST_F(StartUpTest, theLauncherWarmsUpOnceTheWindowIsShown) {

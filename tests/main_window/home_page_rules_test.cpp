@@ -32,6 +32,13 @@ const SecondTakeRow kSecondTakeRows[] = {
     {"nothing_right", "0", true},
     {"comma_separator", "99,5", false},
     {"not_a_number", "abc", false},
+    // Hand-edited texts: every digit counts, not just the first decimal.
+    {"a_hair_above_ninety_nine", "99.04", false},
+    {"far_decimals_above_ninety_nine", "99.0000001", false},
+    {"ninety_nine_with_zeros", "99.000", true},
+    {"comma_and_far_decimals", "99,04", false},
+    {"just_below", "98.99", true},
+    {"negative", "-5", true},
 };
 INSTANTIATE_TEST_SUITE_P(FirstScores, SecondTakeButton, testing::ValuesIn(kSecondTakeRows),
                          rowName<SecondTakeRow>);

@@ -91,6 +91,58 @@ const ReportCase kReportCases[] = {
 INSTANTIATE_TEST_SUITE_P(ReportPage, ReportFiguresShown, testing::ValuesIn(kReportCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The first row of ink (any pixel darker than the panel's white) of
+// `label`'s text, in `image`'s rows, within the label's columns.
+int inkTop(const QImage& image, const QWidget* label, const QWidget* panel) {
+    const QRect place(label->mapTo(panel, QPoint(0, 0)), label->size());
+    for (int y = place.top(); y <= place.bottom(); ++y) {
+        for (int x = place.left(); x <= place.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() + c.green() + c.blue() < 600)
+                return y;
+        }
+    }
+    return -1;
+}
+
+// On Overall Results each figure stands in the same place beside its
+// caption, in the same type: the weakest and strongest topic names too.
+TEST(ReportOverallTest, topicNamesLineUpWithTheirCaptionsLikeTheFigures) {
+    FixtureHome home;
+    home.mark(1, "62.2");
+    home.mark(6, "62.3");
+    ReportPage page(home.skin());
+    page.showReport(home.subject(), home.trendLine());
+    page.show();
+    QWidget* panel = page.sectionPanel(ReportSection::Overall);
+    const QImage image = panel->grab().toImage();
+
+    auto captionOf = [&](const QString& caption) {
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->text() == caption)
+                return label;
+        }
+        ADD_FAILURE() << "no caption " << caption.toStdString();
+        return static_cast<QLabel*>(nullptr);
+    };
+    const auto* figure = page.findChild<QLabel*>("OScore1");
+    const auto* weakest = page.findChild<QLabel*>("WT");
+    const auto* strongest = page.findChild<QLabel*>("ST");
+    ASSERT_TRUE(figure && weakest && strongest);
+    ASSERT_EQ(weakest->text(), " Grammar");
+    EXPECT_EQ(weakest->font(), figure->font());
+    EXPECT_EQ(strongest->font(), figure->font());
+
+    const int figureDrop = inkTop(image, figure, panel) -
+                           inkTop(image, captionOf(report_text::kFirstAverageLabel), panel);
+    EXPECT_EQ(inkTop(image, weakest, panel) -
+                  inkTop(image, captionOf(report_text::kWeakestLabel), panel),
+              figureDrop);
+    EXPECT_EQ(inkTop(image, strongest, panel) -
+                  inkTop(image, captionOf(report_text::kStrongestLabel), panel),
+              figureDrop);
+}
+
 class ReportPageTest : public testing::Test {
 protected:
     void show(const QString& trendLine = {}) {

@@ -21,10 +21,11 @@ QColor pixel(const TrendPlotView& view, double x, double y) {
         view.image().pixel(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))));
 }
 
-// Where value `v` at slot i (1-based) stands in the view's plot.
+// Where value `v` at slot i (1-based) stands in the view's image.
 QPointF pointAt(const TrendPlotView& view, int slot, double v) {
     const QRectF area = view.plotArea();
-    return {slot * area.width() / 21.0, (100.0 - v) * area.height() / 100.0};
+    return area.topLeft() +
+           QPointF(slot * area.width() / 21.0, (100.0 - v) * area.height() / 100.0);
 }
 
 // Mostly blue: a blue line drawn smoothly over white.
@@ -36,19 +37,22 @@ TEST(TrendPlotView, drawsTheGridOnlyAtTenToNinety) {
     TrendPlotView view;
     view.plot({});
 
-    ASSERT_EQ(view.image().size(), QSize(337, 265)); // 5055 x 3975 twips
-    // A column away from every point: nine grey rows, white at 0 and 100.
+    const QRectF area = view.plotArea();
+    ASSERT_EQ(area.size().toSize() + QSize(1, 1), QSize(337, 265)); // 5055 x 3975 twips
+    // A column away from every point: nine grey rows between the edges,
+    // none on the edges at 0 and 100.
     int greyRows = 0;
-    for (int y = 0; y < view.image().height(); ++y) {
-        const QColor c = pixel(view, 300, y);
+    const int x = static_cast<int>(area.left()) + 300;
+    for (int y = static_cast<int>(area.top()) + 1; y < area.bottom(); ++y) {
+        const QColor c = pixel(view, x, y);
         if (c == kGrid)
             ++greyRows;
         else
             EXPECT_EQ(c, kWhite) << "row " << y;
     }
     EXPECT_EQ(greyRows, 9);
-    EXPECT_EQ(pixel(view, 300, 0), kWhite);
-    EXPECT_EQ(pixel(view, 300, view.image().height() - 1), kWhite);
+    EXPECT_NE(pixel(view, x, area.top()), kGrid);
+    EXPECT_NE(pixel(view, x, area.bottom()), kGrid);
 }
 
 TEST(TrendPlotView, onePointHasItsDotStemAndSegmentFromTheCorner) {
@@ -60,7 +64,8 @@ TEST(TrendPlotView, onePointHasItsDotStemAndSegmentFromTheCorner) {
     EXPECT_EQ(pixel(view, point.x(), point.y()), kBlue);
     EXPECT_EQ(pixel(view, point.x(), (point.y() + bottom) / 2), kBlack) << "stem";
     EXPECT_EQ(pixel(view, point.x(), bottom), kBlack) << "stem reaches the bottom edge";
-    EXPECT_TRUE(bluish(pixel(view, point.x() / 2, (point.y() + bottom) / 2)))
+    EXPECT_TRUE(
+        bluish(pixel(view, (view.plotArea().left() + point.x()) / 2, (point.y() + bottom) / 2)))
         << "segment from the bottom-left corner";
     EXPECT_EQ(pixel(view, point.x() + 40, point.y() + 10), kWhite) << "nothing right of it";
 }
@@ -82,6 +87,37 @@ TEST(TrendPlotView, keepsTheTwentyNewestOfMoreValues) {
     EXPECT_EQ(pixel(view, slot21.x() - 1, slot21.y() + 5), kWhite);
 }
 
+// A score of 100 stands on the top edge and one of 0 on the bottom edge: their
+// dots show whole, over the border and beyond it, and a first score of 0 draws
+// its segment from the corner over the bottom border, where it can be seen.
+TEST(TrendPlotView, dotsOnTheEdgesShowWholeAndSegmentsLieOverTheBorder) {
+    TrendPlotView view;
+    view.plot({0.0, 100.0});
+    view.show();
+    const QImage shown = view.grab().toImage();
+    const QRectF area = view.plotArea().translated(view.plotRect().topLeft());
+    auto at = [&](double x, double y) {
+        const QPoint p(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+        return shown.rect().contains(p) ? shown.pixelColor(p) : QColor();
+    };
+    const double x0 = area.left() + area.width() / 21.0;
+    const double x100 = area.left() + 2 * area.width() / 21.0;
+    EXPECT_EQ(at(x0, area.bottom()), kBlue);
+    EXPECT_EQ(at(x100, area.top()), kBlue);
+    // As far beyond the edge as within it.
+    for (int beyond : {1, 2}) {
+        EXPECT_TRUE(bluish(at(x0, area.bottom() + beyond))) << beyond << " below the bottom edge";
+        EXPECT_TRUE(bluish(at(x0, area.bottom() - beyond))) << beyond << " above the bottom edge";
+        EXPECT_TRUE(bluish(at(x100, area.top() - beyond))) << beyond << " above the top edge";
+        EXPECT_TRUE(bluish(at(x100, area.top() + beyond))) << beyond << " below the top edge";
+    }
+    EXPECT_TRUE(bluish(at((area.left() + x0) / 2, area.bottom()))) << "segment over the border";
+    // Away from the points the border shows on the edges.
+    const QColor border = at((x100 + area.right()) / 2, area.bottom());
+    EXPECT_NE(border, kWhite);
+    EXPECT_FALSE(bluish(border));
+}
+
 TEST(TrendPlotView, retainedImageSurvivesCoveringAndRepainting) {
     TrendPlotView view;
     view.plot({30.0, 80.0});
@@ -96,6 +132,7 @@ TEST(TrendPlotView, retainedImageSurvivesCoveringAndRepainting) {
 
     EXPECT_EQ(view.image().cacheKey(), drawn) << "painting must not redraw the plot";
     EXPECT_EQ(first.copy(view.plotRect()), view.image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(view.plotRect(), view.rect()) << "the drawing covers the whole view";
     EXPECT_EQ(again, first);
 }
 
@@ -105,7 +142,8 @@ TEST(TrendPlotView, redrawsItsValuesAtANewSize) {
     view.show();
     view.resize(212, 102);
 
-    ASSERT_EQ(view.image().size(), QSize(210, 100));
+    ASSERT_EQ(view.image().size(), view.plotRect().size());
+    ASSERT_EQ(view.plotRect().size(), QSize(212, 102));
     const QPointF point = pointAt(view, 1, 50.0);
     EXPECT_EQ(pixel(view, point.x(), point.y()), kBlue);
 }

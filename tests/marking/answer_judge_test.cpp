@@ -73,7 +73,20 @@ const SinglePartRow kNumberRule[] = {
     {"word_is_wrong", "N", "15360", "fifteen", false},
     {"empty_answer_is_wrong", "N", "15360", "", false},
     {"blank_answer_is_wrong", "N", "15360", "  ", false},
-    {"thousands_separator_is_wrong", "N", "15360", "15,360", false},
+    {"grouped_thousands", "N", "62560", "62,560", true},
+    {"grouped_thousands_with_decimals", "N", "1234.5", "1,234.5", true},
+    {"grouped_thousands_with_sign", "N", "-12000", "-12,000", true},
+    {"grouped_millions", "N", "1234567", " +1,234,567 ", true},
+    {"grouped_key_and_plain_answer", "N", "62,559", "62559", true},
+    {"grouped_thousands_other_value", "N", "62559", "62,560", false},
+    {"comma_as_decimal_comma_is_wrong", "N", "6.25", "6,25", false},
+    {"comma_grouping_two_digits_is_wrong", "N", "62560", "62,56,0", false},
+    {"comma_grouping_four_digits_is_wrong", "N", "12345", "1,2345", false},
+    {"first_group_of_four_digits_is_wrong", "N", "1234567", "1234,567", false},
+    {"leading_comma_is_wrong", "N", "560", ",560", false},
+    {"group_after_zero_is_wrong", "N", "560", "0,560", false},
+    {"comma_in_the_decimals_is_wrong", "N", "1234.5678", "1,234.567,8", false},
+    {"comma_before_the_point_is_wrong", "N", "1234.5", "1,234,.5", false},
     {"decimal_comma_is_wrong", "N", "115.5", "115,5", false},
     {"inner_space_is_wrong", "N", "15360", "15 360", false},
     {"exponent_is_wrong", "N", "1000", "1e3", false},
@@ -114,7 +127,7 @@ TEST(JudgeAnswer, unknownTypeLettersAreNotJudged) {
 }
 
 TEST(JudgeAnswer, numberKeyThatIsNotANumberIsRefused) {
-    for (const char* key : {"fifteen", "", "15,360", "1e3"}) {
+    for (const char* key : {"fifteen", "", "15,36", "1e3"}) {
         try {
             JudgeAnswer("15360", u8(key), "N");
             ADD_FAILURE() << "judged against " << key;
@@ -200,12 +213,106 @@ const ModelRow kModelAnswers[] = {
      "earthworm>earthworm>"},
     {"three_wrong_parts_three_alternatives", "G>G>G", ";a;b;c> > ", "x>y>z", "a>b>c"},
     {"right_middle_part_is_skipped", "G>G>G", ";a;b;c> > ", "x>a>z", "b>c>c"},
+    {"repeated_answer_does_not_shift_the_next_part", "G>G>G>G", ";duck;ostrich;owl;pigeon> > > ",
+     "Owl>duck>owl>", "ostrich>ostrich>ostrich>pigeon"},
+    {"repeat_of_the_head_then_a_wrong_part", "G>G>G", ";a;b;c> > ", "a>a>x", "b>b>c"},
+    {"two_repeats_then_a_wrong_part", "G>G>G>G", ";a;b;c;d> > > ", "a>A>a>x", "b>b>c>d"},
+    {"repeats_use_up_the_unclaimed_in_order", "G>G>G>G", ";a;b;c> > > ", "c>c>c>c", "a>a>b>"},
+    {"wrong_head_and_repeat_share_nothing", "G>G>G>G", ";a;b;c;d> > > ", "x>b>b>y", "a>c>c>d"},
     {"m_part_shows_its_first_alternative", "M", ";Fruits;Fruit", "fruit", "Fruits"},
     {"other_letters_show_the_key_unchanged", "T>N>X>Q", " threw>15360>8 2/5>4", "x>x>x>x",
      " threw>15360>8 2/5>4"},
 };
 INSTANTIATE_TEST_SUITE_P(ModelAnswers, ModelAnswerRule, testing::ValuesIn(kModelAnswers),
                          rowName<ModelRow>);
+
+// The model answers as the first-published rule gives them: a later part's
+// target is its position less the number of (earlier part, alternative)
+// pairs that are equal, which counts a repeated alternative twice.
+QStringList pairCountingModels(const QStringList& answers, const QStringList& keys) {
+    const QStringList alternatives = SplitAlternatives(keys.first());
+    auto unclaimed = [&] {
+        QStringList left;
+        for (const QString& alternative : alternatives) {
+            bool claimed = false;
+            for (const QString& answer : answers)
+                claimed = claimed || NormalisedText(answer) == NormalisedText(alternative);
+            left << (claimed ? QString() : alternative);
+        }
+        return left;
+    }();
+    QStringList models{GroupModelAnswer(answers, keys, 1)};
+    for (int position = 2; position <= answers.size(); ++position) {
+        int pairs = 0;
+        for (int earlier = 1; earlier < position; ++earlier) {
+            for (const QString& alternative : alternatives)
+                pairs += NormalisedText(answers.at(earlier - 1)) == NormalisedText(alternative);
+        }
+        const int target = position - pairs;
+        QString model;
+        int count = 0;
+        for (const QString& alternative : unclaimed) {
+            if (!alternative.isEmpty() && ++count == target) {
+                model = alternative;
+                break;
+            }
+        }
+        models << model;
+    }
+    return models;
+}
+
+// Every answer sheet of a four-part group over three alternatives, each part
+// answered with an alternative (in either case), a wrong word or nothing.
+TEST(GroupModelAnswer, wrongPartsGetDistinctUnclaimedAlternativesInOrder) {
+    const QStringList keys = fields(";a;b;c> > > ");
+    const QStringList choices = {"a", "B", "c", "x", ""};
+    int sheets = 0;
+    int sheetsKeptAsBefore = 0;
+    for (int n = 0; n < 625; ++n) {
+        QStringList answers;
+        for (int p = 0, rest = n; p < 4; ++p, rest /= 5)
+            answers << choices.at(rest % 5);
+        QStringList unclaimed = {"a", "b", "c"};
+        for (const QString& answer : answers)
+            unclaimed.removeAll(answer.toLower());
+
+        QStringList wrongModels;
+        for (int part = 1; part <= 4; ++part) {
+            if (JudgeChoiceAnswer(answers, keys, part) == kRightCode)
+                continue;
+            const QString model = GroupModelAnswer(answers, keys, part);
+            // The head keeps its own rule: an empty head answer meeting a
+            // claimed alternative gets nothing, yet takes its turn.
+            const bool headGivesNothing =
+                part == 1 && answers.first().isEmpty() && unclaimed.size() < 3;
+            const QString expected = headGivesNothing || wrongModels.size() >= unclaimed.size()
+                                         ? QString()
+                                         : unclaimed.at(wrongModels.size());
+            EXPECT_EQ(model, expected) << answers.join(u'>').toStdString() << " part " << part;
+            wrongModels << model;
+        }
+
+        // Where the pair-counting rule gave the wrong parts distinct answers,
+        // they show what they showed before.
+        const QStringList before = pairCountingModels(answers, keys);
+        QStringList shownBefore;
+        for (int part = 1; part <= 4; ++part) {
+            if (JudgeChoiceAnswer(answers, keys, part) != kRightCode)
+                shownBefore << before.at(part - 1);
+        }
+        QStringList named = shownBefore;
+        named.removeAll(QString());
+        if (named.removeDuplicates() == 0) {
+            ++sheetsKeptAsBefore;
+            EXPECT_EQ(wrongModels, shownBefore) << answers.join(u'>').toStdString();
+        }
+        ++sheets;
+    }
+    EXPECT_EQ(sheets, 625);
+    // The other 153 sheets showed two wrong parts the same answer.
+    EXPECT_EQ(sheetsKeptAsBefore, 472);
+}
 
 TEST(GroupModelAnswer, mPartGetsItsFirstUnclaimedAlternative) {
     EXPECT_EQ(GroupModelAnswer({"x"}, {";that;which"}, 1), "that");

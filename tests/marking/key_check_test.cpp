@@ -34,7 +34,8 @@ const KeyCheckRow kKeyChecks[] = {
      "T>M>N>X>G>G>G>Q",
      "so that>;that;which>115.5>8 2/5>;woodlouse;earthworm;snail> > >4",
      {}},
-    {"number_key_with_comma", "N", "15,360", {{Kind::NumberKeyNotNumber, 1}}},
+    {"number_key_with_grouped_thousands", "N>N", "15,360>-1,234.5", {}},
+    {"number_key_with_decimal_comma", "N", "15,36", {{Kind::NumberKeyNotNumber, 1}}},
     {"number_key_in_words", "T>N", "x>fifteen", {{Kind::NumberKeyNotNumber, 2}}},
     {"number_key_empty", "N", "", {{Kind::NumberKeyNotNumber, 1}}},
     {"m_key_without_semicolon", "M", "that;which", {{Kind::NotAlternativesKey, 1}}},
@@ -77,7 +78,8 @@ TEST(KeyCheck, messagesNameQuestionAndPart) {
     ASSERT_EQ(problems.size(), 2);
     EXPECT_EQ(problems.at(0).message(),
               "Question 16006, part 2 (part 2 of the paper): the key \"1,5\" of a number part is "
-              "not a number (digits with an optional sign and decimal point).");
+              "not a number (digits with an optional sign, decimal point and commas grouping "
+              "thousands).");
     EXPECT_EQ(problems.at(1).question, "16007");
     EXPECT_EQ(problems.at(1).partInQuestion, 1);
     EXPECT_TRUE(problems.at(1).message().contains("3 parts share 2 alternatives"));

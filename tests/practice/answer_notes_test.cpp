@@ -206,10 +206,11 @@ TEST_F(NotesStripTest, keepsAboveTheInstructionPicture) {
     makeSheet(Take::First, 5, 360);
     sheet->PicInstruction()->setFallbackSize(QSize(250, 100));
     sheet->PicInstruction()->show();
-    sheet->placeInstruction();
+    sheet->showInstruction(true);
     strip->showNotes(kTwoNotes, partCount);
     ASSERT_TRUE(strip->isVisible());
-    EXPECT_LT(strip->geometry().bottom(), sheet->PicInstruction()->y());
+    EXPECT_LT(strip->mapTo(sheet.get(), QPoint(0, strip->height() - 1)).y(),
+              sheet->PicInstruction()->y());
 }
 
 TEST_F(NotesStripTest, markOfALongAnswerStandsUnderItsCross) {

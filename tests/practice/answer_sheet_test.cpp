@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +41,85 @@ TEST(AnswerBoxTest, pastedTextIsFilteredToWhatCanBeStored) {
     EXPECT_EQ(box.text(), "snow line break  caf\u00e9");
     ASSERT_EQ(refused.size(), 1);
     EXPECT_EQ(refused.first().first().toString(), kCharacterHint);
+}
+
+TEST(AnswerBoxTest, pastedTabsAndControlCharactersAreKeptOut) {
+    AnswerBox box;
+    box.show();
+    QSignalSpy refused(&box, &AnswerBox::refused);
+    QApplication::clipboard()->setText("a\tb\u0001c\u007f");
+    box.paste();
+    EXPECT_EQ(box.text(), "a bc");
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused.first().first().toString(), kLineBreakHint);
+
+    box.setLongAnswer(true);
+    box.setText({});
+    box.paste();
+    ASSERT_EQ(refused.size(), 2);
+    EXPECT_EQ(refused.last().first().toString(), kParagraphHint);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(refused.last().first().toString(), kParagraphHint);
+}
+
+// Typing or pasting past the end of what a box shows: the caret stays in
+// sight, in a one-line box (which scrolls sideways) and a long one (which
+// wraps and scrolls down).
+struct CaretCase {
+    const char* name;
+    bool longAnswer;
+    bool pasted;
+    const char* text;
+};
+
+class CaretInSight : public ::testing::TestWithParam<CaretCase> {};
+
+TEST_P(CaretInSight, afterTypingOrPastingPastTheBoxEdge) {
+    const CaretCase& c = GetParam();
+    AnswerBox box;
+    // The sizes of a one-line box and of a long one in their frames.
+    box.resize(c.longAnswer ? QSize(198, 67) : QSize(105, 17));
+    box.setLongAnswer(c.longAnswer);
+    box.show();
+    box.setFocus();
+    if (c.pasted) {
+        QApplication::clipboard()->setText(QString::fromUtf8(c.text));
+        box.paste();
+    } else {
+        QTest::keyClicks(&box, c.text);
+    }
+    ASSERT_EQ(box.text(), QString::fromUtf8(c.text));
+    const QRect caret = box.cursorRect();
+    EXPECT_TRUE(box.viewport()->rect().contains(caret))
+        << "caret at " << caret.x() << "," << caret.y() << " in a viewport of "
+        << box.viewport()->width() << "x" << box.viewport()->height() << " hbar "
+        << box.horizontalScrollBar()->value() << "/" << box.horizontalScrollBar()->maximum()
+        << " doc " << box.document()->size().width();
+}
+
+// Seven lines or so in a long box, which shows four.
+const char kLongSentence[] = "the gas that plants take in from the air is carbon dioxide and "
+                             "the gas they give out is oxygen which we breathe in and which "
+                             "every animal on the land and in the sea needs to live so the "
+                             "plants of the world keep the air fit for all of us to breathe";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CaretInSight,
+    ::testing::Values(CaretCase{"typed_one_line", false, false, "carbon dioxide gas"},
+                      CaretCase{"pasted_one_line", false, true, "carbon dioxide gas"},
+                      CaretCase{"typed_long", true, false, kLongSentence},
+                      CaretCase{"pasted_long", true, true, kLongSentence}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnswerBoxTest, aStoredLongAnswerShowsItsBeginning) {
+    AnswerBox box;
+    box.resize(198, 67);
+    box.setLongAnswer(true);
+    box.show();
+    box.setText(QString::fromUtf8(kLongSentence));
+    EXPECT_EQ(box.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(box.cursorForPosition(QPoint(1, 1)).position(), 0);
+    EXPECT_TRUE(box.viewport()->rect().contains(box.cursorRect()));
 }
 
 TEST(AnswerBoxTest, aOneCharacterBoxTakesOneCharacterHoweverItArrives) {
@@ -146,15 +226,47 @@ TEST_F(AnswerSheetTest, bordersArePaintedAndErasedAroundTheAnswerBox) {
     EXPECT_EQ(QColor(painted.pixel(box.left() - 2, box.top() - 2)), kBorderBlue);
 }
 
-TEST_F(AnswerSheetTest, aRefusalShowsItsHintUnderTheBox) {
-    sheet.resize(273, 500);
-    sheet.ArrangeAnswerFrames(3);
+// The hint of a refusal stands beside or near its box, in sight on the
+// sheet, over no answer box, and lets clicks through to what lies under it.
+struct HintCase {
+    const char* name;
+    int parts;
+    const char* firstType; // frame 1's type letter
+    int frame;             // the box refusing
+    int sheetHeight;       // 200: the frames scroll
+};
+
+class RefusalHint : public AnswerSheetTest, public ::testing::WithParamInterface<HintCase> {};
+
+TEST_P(RefusalHint, coversNoAnswerBox) {
+    const HintCase& c = GetParam();
+    sheet.resize(273, c.sheetHeight);
+    sheet.frame(1)->layOutFor(c.firstType);
+    sheet.ArrangeAnswerFrames(c.parts);
     sheet.show();
-    AnswerBox* box = sheet.frame(2)->FA();
+    AnswerBox* box = sheet.frame(c.frame)->FA();
+    box->setFocus();
     QTest::keyClicks(box, ">");
-    EXPECT_TRUE(sheet.hintLabel()->isVisible());
-    EXPECT_EQ(sheet.hintLabel()->text(), kSeparatorHint);
-    EXPECT_GT(sheet.hintLabel()->y(), box->mapTo(&sheet, QPoint(0, box->height())).y());
+    QLabel* hint = sheet.hintLabel();
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), kSeparatorHint);
+    const QRect place(hint->mapTo(&sheet, QPoint(0, 0)), hint->size());
+    const QWidget* view = sheet.framesView()->viewport();
+    EXPECT_TRUE(QRect(view->mapTo(&sheet, QPoint(0, 0)), view->size()).contains(place));
+    for (int k = 1; k <= c.parts; ++k) {
+        const AnswerBox* other = sheet.frame(k)->FA();
+        const QRect otherPlace(other->mapTo(&sheet, QPoint(0, 0)), other->size());
+        EXPECT_FALSE(place.intersects(otherPlace)) << "covers the box of frame " << k;
+    }
+    EXPECT_TRUE(hint->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusalHint,
+                         ::testing::Values(HintCase{"middle_of_three", 3, "T", 2, 500},
+                                           HintCase{"last_of_twenty", 20, "T", 20, 500},
+                                           HintCase{"first_of_twenty", 20, "T", 1, 500},
+                                           HintCase{"long_answer", 2, "L", 1, 500},
+                                           HintCase{"last_of_twenty_scrolled", 20, "T", 20, 200}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

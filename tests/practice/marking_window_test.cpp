@@ -274,6 +274,7 @@ TEST(MarkingWindowTest, firstTakeWritesTheSecondTakeRowsBackAndExtendsTheTrend) 
     f.setSummary(1, 4, SummaryRows::FSE, "40");
     f.setSummary(1, 4, SummaryRows::SSE, "12.5");
     f.setSummary(1, 4, SummaryRows::SST, "1");
+    f.storeRecord(ProgressFile::SecondResults, 1, 104, {W, W, W, W, W, R});
     f.setSummary(1, 1, SummaryRows::SSE, "50");
     const QList<QByteArray> linesBefore = fileLines(f.progressPath(ProgressFile::Summary, 1));
     f.storeRecord(ProgressFile::FirstAnswers, 1, 101, kPaper101Answers);
@@ -448,6 +449,7 @@ TEST_P(ModelAnswerTest, partsStillWrongShowTheirExpectedAnswer) {
     f.storeRecord(ProgressFile::FirstResults, 3, paper, QStringList(parts, W));
     f.storeRecord(ProgressFile::SecondAnswers, 3, paper, c.secondAnswers);
     f.setSummary(3, c.paperIndex, SummaryRows::FST, "1");
+    f.setSummary(3, c.paperIndex, SummaryRows::FSE, "0");
     PracticeWindow* w = f.open(3, c.paperIndex, 2);
     ASSERT_NE(w, nullptr);
     clickMark(f, w, {true});
@@ -480,6 +482,7 @@ TEST(MarkingWindowTest, aLongAnswerStillWrongShowsItsSentenceUnderItsBox) {
     f.storeRecord(ProgressFile::FirstResults, 1, 103, {W});
     f.storeRecord(ProgressFile::SecondAnswers, 1, 103, {"she will go to work"});
     f.setSummary(1, 3, SummaryRows::FST, "1");
+    f.setSummary(1, 3, SummaryRows::FSE, "0");
     PracticeWindow* w = f.open(1, 3, 2);
     ASSERT_NE(w, nullptr);
     clickMark(f, w, {true});
@@ -513,8 +516,7 @@ TEST_P(StoreFailureTest, aMarkingThatCannotBeStoredLeavesEveryFileAndCanBeRetrie
     const QString told = f.host().popUps().lastMessage();
     EXPECT_TRUE(told.startsWith("Your marking of Grammar - Paper 1 could not be saved"))
         << told.toStdString();
-    EXPECT_TRUE(told.endsWith("(File: " + QFileInfo(broken).fileName() + ")"))
-        << told.toStdString();
+    EXPECT_TRUE(told.contains(QFileInfo(broken).fileName())) << told.toStdString();
     EXPECT_TRUE(folderSnapshot(f.folder().path()) == before) << "a file changed";
     EXPECT_EQ(w->Status(), "0");
     EXPECT_FALSE(w->Frame(1)->FA()->isReadOnly());

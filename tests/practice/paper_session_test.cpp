@@ -74,12 +74,17 @@ TEST_F(PaperSessionTest, contentComesThroughTheScratchFileWhichIsGoneAfterwards)
 TEST_F(PaperSessionTest, firstTakeReadsTheFirstAnswersAndResultsAndTheSummary) {
     storeRecord(ProgressFile::FirstAnswers, 104, {"a", "", "c", "", "", ""});
     storeRecord(ProgressFile::FirstResults, 104, {R, W, R, "", "", ""});
+    SummaryRows summary = store.ReadSummary(1, 10);
+    summary.set(SummaryRows::FST, 4, "1");
+    summary.set(SummaryRows::FSE, 4, "33.3");
+    store.WriteSummary(1, summary);
     PaperSession session = loaded(104);
     EXPECT_EQ(session.take(), Take::First);
     EXPECT_EQ(session.progress().answers, QStringList({"a", "", "c", "", "", ""}));
     EXPECT_EQ(session.progress().firstResults.mid(0, 3), QStringList({R, W, R}));
-    EXPECT_EQ(session.status(), "0");
-    EXPECT_EQ(session.percentage(), "");
+    EXPECT_EQ(session.status(), "1");
+    EXPECT_EQ(session.percentage(), "33.3");
+    EXPECT_TRUE(session.repairNotices().isEmpty());
     EXPECT_EQ(session.progress().answerFile->path(), path(ProgressFile::FirstAnswers));
     EXPECT_EQ(session.progress().resultFile->path(), path(ProgressFile::FirstResults));
 }
@@ -171,23 +176,46 @@ INSTANTIATE_TEST_SUITE_P(Cases, BrokenPaperTest,
                                                                      "...\r\n#101#>10001\r\n...");
                                                       },
                                                       "103"},
-                                           BrokenCase{"missing_answers_file",
+                                           BrokenCase{"oversized_answers_file",
                                                       [](const QString& folder, const QString&) {
-                                                          QFile::remove(folder + "/first1Q4.txt");
+                                                          QFile file(folder + "/first1Q4.txt");
+                                                          file.open(QIODevice::ReadWrite);
+                                                          file.resize(5 * 1024 * 1024);
                                                       },
-                                                      "first1Q4.txt"},
-                                           BrokenCase{"record_too_short",
-                                                      [](const QString& folder, const QString&) {
-                                                          writeBytes(
-                                                              folder + "/fresults1Q4.txt",
-                                                              "#101#>\r\n#102#>\r\n#103#\r\n");
-                                                      },
-                                                      "fresults1Q4.txt"},
-                                           BrokenCase{"summary_missing",
-                                                      [](const QString& folder, const QString&) {
-                                                          QFile::remove(folder + "/marks1Q4.txt");
-                                                      },
-                                                      "marks1Q4.txt"}),
+                                                      "first1Q4.txt"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A progress file that is missing or damaged no longer keeps the paper shut:
+// it is mended on the way in, and the pupil is told which file.
+struct MendedCase {
+    const char* name;
+    const char* file;
+    QByteArray bytes; // empty: the file is removed
+};
+
+class MendedPaperTest : public PaperSessionTest,
+                        public ::testing::WithParamInterface<MendedCase> {};
+
+TEST_P(MendedPaperTest, opensAndNamesTheMendedFile) {
+    const MendedCase& c = GetParam();
+    const QString damaged = app.file(QString::fromLatin1(c.file));
+    if (c.bytes.isEmpty())
+        QFile::remove(damaged);
+    else
+        writeBytes(damaged, c.bytes);
+    PaperSession session = loaded(103);
+    ASSERT_EQ(session.repairNotices().size(), 1);
+    EXPECT_TRUE(session.repairNotices().first().text.contains(QString::fromLatin1(c.file)))
+        << session.repairNotices().first().text.toStdString();
+    EXPECT_EQ(session.progress().answers, QStringList({""}));
+    EXPECT_EQ(session.status(), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MendedPaperTest,
+                         ::testing::Values(MendedCase{"missing_answers_file", "first1Q4.txt", {}},
+                                           MendedCase{"record_too_short", "fresults1Q4.txt",
+                                                      "#101#>\r\n#102#>\r\n#103#\r\n"},
+                                           MendedCase{"summary_missing", "marks1Q4.txt", {}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PaperSessionTest, aHandOverOutsideTheSubjectIsRefused) {

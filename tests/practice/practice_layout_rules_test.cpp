@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace orvanta;
 
 namespace {
@@ -57,7 +59,11 @@ TEST(PracticeLayoutTest, hiddenSheetGivesThePageItsWidth) {
     EXPECT_EQ(hidden.handleStrip.left(), 800 - 7 - 2);
     EXPECT_EQ(hidden.browser.width(), shown.browser.width() + 273);
     EXPECT_EQ(hidden.remainingStrip.width(), hidden.browser.width());
-    EXPECT_EQ(hidden.titleStrip, shown.titleStrip);
+    // The question strip stays as much narrower than the page as before.
+    EXPECT_EQ(hidden.titleStrip.topLeft(), shown.titleStrip.topLeft());
+    EXPECT_EQ(hidden.titleStrip.height(), shown.titleStrip.height());
+    EXPECT_EQ(hidden.titleStrip.width(), hidden.browser.width() - 24);
+    EXPECT_EQ(shown.titleStrip.width(), shown.browser.width() - 24);
 }
 
 TEST(PracticeLayoutTest, firstPlacementIsFromTheBottomRightOfTheScreen) {
@@ -138,6 +144,73 @@ TEST(PracticeLayoutTest, pointerShapesFollowTheEdgesWhileTheButtonIsHeld) {
     EXPECT_EQ(shape(true, QPoint(11990, 30)), Qt::SizeBDiagCursor);
     // The edge shapes override the released button's arrow too.
     EXPECT_EQ(shape(false, QPoint(11990, 8990)), Qt::SizeFDiagCursor);
+}
+
+// The footer of the first take: the date, the clock and the answered count
+// (which can go without its caption) right-aligned, the remaining-questions
+// panel at the left end.
+const QList<FooterPanel> kFirstTakePanels = {{100, 0}, {100, 0}, {100, 50}};
+const QList<FooterYield> kFirstTakeYields = {{0, FooterYield::Drop},
+                                             {1, FooterYield::Drop},
+                                             {2, FooterYield::Compact},
+                                             {2, FooterYield::Drop}};
+
+FooterLayout firstTakeFooter(int width, int firstWidth = 128) {
+    return LayOutFooter(QSize(width, 25), 8, 2, firstWidth, kFirstTakePanels, kFirstTakeYields);
+}
+
+struct FooterCase {
+    const char* name;
+    int width;
+    QList<int> lefts; // of the three panels; -1: dropped
+    int answeredWidth;
+};
+
+class FooterTest : public ::testing::TestWithParam<FooterCase> {};
+
+TEST_P(FooterTest, panelsYieldInTheirOrder) {
+    const FooterCase& c = GetParam();
+    const FooterLayout l = firstTakeFooter(c.width);
+    EXPECT_EQ(l.first, QRect(8, 0, 128, 25));
+    QList<int> lefts;
+    for (const QRect& panel : l.panels)
+        lefts << (panel.isNull() ? -1 : panel.left());
+    EXPECT_EQ(lefts, c.lefts);
+    EXPECT_EQ(l.panels.at(2).width(), c.answeredWidth);
+    EXPECT_EQ(l.compacted, QList<bool>({false, false, c.answeredWidth == 50}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FooterTest,
+    ::testing::Values(FooterCase{"all_fit_at_the_default_width", 516, {204, 306, 408}, 100},
+                      FooterCase{"all_fit_just", 450, {138, 240, 342}, 100},
+                      FooterCase{"the_date_goes_first", 449, {-1, 239, 341}, 100},
+                      FooterCase{"then_the_clock", 300, {-1, -1, 192}, 100},
+                      FooterCase{"then_the_count_loses_its_caption", 203, {-1, -1, 145}, 50},
+                      FooterCase{"then_the_count_goes", 150, {-1, -1, -1}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FooterTest, noPanelEverCoversAnotherAtAnyWidth) {
+    for (const int first : {128, 200}) {
+        for (int width = 60; width <= 900; ++width) {
+            const FooterLayout l = firstTakeFooter(width, first);
+            QList<QRect> shown{l.first};
+            for (const QRect& panel : l.panels) {
+                if (!panel.isNull())
+                    shown << panel;
+            }
+            for (qsizetype a = 0; a < shown.size(); ++a) {
+                for (qsizetype b = a + 1; b < shown.size(); ++b)
+                    EXPECT_FALSE(shown[a].intersects(shown[b]))
+                        << "width " << width << ", panels " << a << " and " << b;
+                if (a > 0)
+                    EXPECT_TRUE(QRect(0, 0, width, 25).contains(shown[a])) << "width " << width;
+            }
+            // The bar or the remaining-questions panel keeps the left end,
+            // moved in as far as the strip allows.
+            EXPECT_EQ(l.first.left(), std::clamp(width - first, 0, 8)) << "width " << width;
+        }
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 //   xvfb-run -a -s "-screen 0 1280x900x24" build/bin/practice_look OUT_DIR
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
+#include "practice/practice_layout_rules.h"
 #include "practice/question_browser.h"
 #include "tests/practice/practice_test_support.h"
 #include "ui_frame/skinned_frame.h"
@@ -155,6 +156,39 @@ int main(int argc, char** argv) {
     f.moveCursor(w->ToolBar(4)->mapToGlobal(QPoint(10, 10)));
     w->tick(f.skin().cursor());
     shootWithDialog(w, QStringLiteral("17-close-pop-up"), [&] { w->ClosePaper(); });
+    settle();
+
+    // The smallest size the resize drag allows.
+    f.moveCursor(QPoint(5, 5));
+    w = f.open(1, 2);
+    w->resize(SmallestPracticeSize());
+    pageLoadsAfter(w, [&] { w->GoToQuestion(2, true); });
+    shoot(w, QStringLiteral("18-smallest-18-parts"));
+    for (int k = 1; k < 14; ++k)
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    typeAnswer(w, 14, QStringLiteral("a > b"));
+    shoot(w, QStringLiteral("19-smallest-tabbed-to-n-with-hint"));
+    w = f.open(1, 3);
+    w->resize(SmallestPracticeSize());
+    typeAnswer(w, 1, QStringLiteral("she will not go"));
+    QTest::keyClick(w->Frame(1)->FA(), Qt::Key_Return);
+    shoot(w, QStringLiteral("20-smallest-long-answer-hint"));
+    w = f.open(2, 1);
+    w->resize(SmallestPracticeSize());
+    shoot(w, QStringLiteral("21-smallest-maths-instruction"));
+    w->ToggleAnswerSheet();
+    shoot(w, QStringLiteral("22-smallest-sheet-hidden"));
+    w = f.open(1, 1, 2);
+    w->resize(SmallestPracticeSize());
+    shoot(w, QStringLiteral("23-smallest-try-again"));
+    w = f.open(1, 2);
+    w->resize(SmallestPracticeSize());
+    w->fmeMark()->show();
+    for (int k = 1; k <= 9; ++k)
+        w->imgBar(k)->show();
+    shoot(w, QStringLiteral("24-smallest-marking-bar"));
+    w->fmeMark()->hide();
+    shoot(w, QStringLiteral("25-smallest-after-the-bar"));
     settle();
     return 0;
 }

@@ -175,7 +175,7 @@ struct InputCase {
     const char* name;
     QString input;
     QString accepted;
-    const char* hint; // null: nothing refused
+    InputRefusal refusal;
 };
 
 class AnswerInputTest : public ::testing::TestWithParam<InputCase> {};
@@ -184,22 +184,39 @@ TEST_P(AnswerInputTest, keepsOutWhatTheAnswerFileCannotStore) {
     const InputCase& c = GetParam();
     const FilteredInput filtered = FilterAnswerInput(c.input);
     EXPECT_EQ(filtered.accepted, c.accepted);
-    EXPECT_EQ(filtered.hint, c.hint ? QString::fromLatin1(c.hint) : QString());
+    EXPECT_EQ(filtered.refusal, c.refusal);
 }
 
+QString withNull(const char16_t* before, const char16_t* after) {
+    return QString::fromUtf16(before) + QChar(u'\0') + QString::fromUtf16(after);
+}
+
+using Refused = InputRefusal;
 INSTANTIATE_TEST_SUITE_P(
     Cases, AnswerInputTest,
-    ::testing::Values(InputCase{"plain_text", "8 2/5", "8 2/5", nullptr},
-                      InputCase{"windows_1252_letters", "caf\u00e9 \u20ac5 \u00bd",
-                                "caf\u00e9 \u20ac5 \u00bd", nullptr},
-                      InputCase{"separator", "a>b>c", "abc", kSeparatorHint},
-                      InputCase{"pasted_lines_become_spaces", "one\r\ntwo\nthree", "one two three",
-                                kLineBreakHint},
-                      InputCase{"unicode_line_separator", "a\u2028b", "a b", kLineBreakHint},
-                      InputCase{"outside_windows_1252", "snow\u2603man", "snowman", kCharacterHint},
-                      InputCase{"emoji_is_two_refused_halves", "hi\U0001F600", "hi",
-                                kCharacterHint},
-                      InputCase{"first_refusal_names_the_hint", "x>\u2603", "x", kSeparatorHint}),
+    ::testing::Values(
+        InputCase{"plain_text", "8 2/5", "8 2/5", Refused::None},
+        InputCase{"windows_1252_letters", "caf\u00e9 \u20ac5 \u00bd", "caf\u00e9 \u20ac5 \u00bd",
+                  Refused::None},
+        InputCase{"separator", "a>b>c", "abc", Refused::Separator},
+        InputCase{"pasted_lines_become_spaces", "one\r\ntwo\nthree", "one two three",
+                  Refused::Layout},
+        InputCase{"unicode_line_separator", "a\u2028b", "a b", Refused::Layout},
+        InputCase{"tab_becomes_a_space", "carbon\tdioxide", "carbon dioxide", Refused::Layout},
+        InputCase{"tab_only_paste_is_one_space", "\t", " ", Refused::Layout},
+        InputCase{"control_characters_are_dropped", "a\u0001b\u007fc\u001b", "abc",
+                  Refused::Layout},
+        InputCase{"null_character_is_dropped", withNull(u"x", u"y"), "xy", Refused::Layout},
+        InputCase{"outside_windows_1252", "snow\u2603man", "snowman", Refused::Character},
+        InputCase{"emoji_is_two_refused_halves", "hi\U0001F600", "hi", Refused::Character},
+        InputCase{"first_refusal_names_the_hint", "x>\u2603", "x", Refused::Separator}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnswerInputTest, aLongBoxSaysItsAnswerStaysOneParagraph) {
+    EXPECT_EQ(RefusalHint(InputRefusal::Layout, false), kLineBreakHint);
+    EXPECT_EQ(RefusalHint(InputRefusal::Layout, true), kParagraphHint);
+    EXPECT_EQ(RefusalHint(InputRefusal::Separator, true), kSeparatorHint);
+    EXPECT_EQ(RefusalHint(InputRefusal::None, true), QString());
+}
 
 } // namespace

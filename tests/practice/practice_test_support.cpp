@@ -1,5 +1,7 @@
 #include "practice_test_support.h"
 
+#include <QLabel>
+
 #include "data/data_startup.h"
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
@@ -36,7 +38,10 @@ ModalGuard::ModalGuard() {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             ++closed_;
-            titles_ << dialog->windowTitle();
+            QStringList texts = {dialog->windowTitle()};
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                texts << label->text();
+            titles_ << texts.join(u' ');
             dialog->reject();
         }
     });

@@ -2,6 +2,7 @@
 #include "ui_frame/picture_box.h"
 #include "ui_frame/picture_source.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +54,35 @@ TEST(PictureSourceTest, showsTheFileAsItNowIsAfterItChanges) {
     EXPECT_EQ(source.picture("button_on.bmp").size(), QSize(20, 5));
     QFile::remove(file);
     EXPECT_TRUE(source.picture("button_on.bmp").isNull());
+}
+
+TEST(PictureBoxTest, aMiddleStretchedPanelKeepsItsEnds) {
+    TempAppFolder app;
+    // A 40 x 20 panel: red ends of 10 pixels, a blue middle.
+    QImage panel(40, 20, QImage::Format_RGB32);
+    panel.fill(Qt::blue);
+    for (int y = 0; y < 20; ++y) {
+        for (int x : {0, 9, 30, 39})
+            panel.setPixelColor(x, y, Qt::red);
+    }
+    ASSERT_TRUE(QDir().mkpath(app.folder().graphicsFolder()));
+    ASSERT_TRUE(panel.save(app.folder().graphicsFile("panel.bmp"), "BMP"));
+    auto source = std::make_shared<const PictureSource>(app.folder().graphicsFolder());
+    for (int width : {24, 40, 90}) {
+        PictureBox box(source, nullptr, PictureBox::Sizing::StretchMiddle);
+        box.setPicture("panel.bmp");
+        box.resize(width, 20);
+        EXPECT_EQ(box.size(), QSize(width, 20)) << "keeps the size it is given";
+        const QImage drawn = box.grab().toImage();
+        // The outer columns of each end stay where they are; the middle is blue.
+        EXPECT_EQ(drawn.pixelColor(0, 10), QColor(Qt::red)) << width;
+        EXPECT_EQ(drawn.pixelColor(width - 1, 10), QColor(Qt::red)) << width;
+        if (width >= 40) {
+            EXPECT_EQ(drawn.pixelColor(9, 10), QColor(Qt::red)) << width;
+            EXPECT_EQ(drawn.pixelColor(width - 10, 10), QColor(Qt::red)) << width;
+            EXPECT_EQ(drawn.pixelColor(width / 2, 10), QColor(Qt::blue)) << width;
+        }
+    }
 }
 
 struct LookCase {

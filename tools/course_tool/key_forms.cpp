@@ -44,7 +44,8 @@ std::optional<QString> numberFormFault(const QString& key, const QString& letter
         return pattern.match(key).captured(1).toLongLong() == 0;
     };
     if (letter == u"N" && !ParseDecimalText(key))
-        return QStringLiteral("The N key %1 is not a plain decimal number such as \"115.5\".")
+        return QStringLiteral("The N key %1 is not a decimal number such as \"115.5\" or "
+                              "\"62,559\".")
             .arg(quoted(key));
     if (letter == u"F" && (!fullMatch(fraction, key) || denominatorIsZero(fraction)))
         return QStringLiteral("The F key %1 is not a fraction of whole numbers without spaces "

@@ -20,7 +20,8 @@ struct KeyFormFault {
 // beyond the shorter list are not checked).
 //   Q        one character: the option number the one-character box takes
 //   T L      some text besides spaces
-//   N        a plain decimal number: "15360", "115.5", "-3"
+//   N        a decimal number, its thousands grouped with commas or not:
+//            "15360", "115.5", "-3", "62,559"
 //   F        "a/b" with whole numbers, b not 0, no spaces: "5/28"
 //   R        "a:b" or "a:b:c" with whole numbers, no spaces: "14:5"
 //   X        "w n/d" with one space: "8 2/5"
