@@ -3,17 +3,23 @@
 #
 #   ./do run     install what is missing, build, start the program
 #   ./do test    install what is missing, build, run every test headless
+#   ./do check   build the window-free test programs with the address and
+#                undefined-behaviour sanitizers into build-sanitize/ and run them
 #   ./do build   install what is missing and build
 #   ./do bench   install what is missing, build, run the benchmarks
 #   ./do package install what is missing, build, make and check the Debian
 #                package build/orvanta-practice_<version>-1_<arch>.deb
 #   ./do screenshots  install what is missing, build, retake docs/screenshots
+#   ./do format  format every C++ file of the tree with clang-format-14
+#                (./do test fails on a file that is not formatted)
 #
-# Everything is built into build/ (executables in build/bin/).
+# Everything is built into build/ (executables in build/bin/), the sanitizer
+# build of ./do check into build-sanitize/.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$root/build"
+sanitize_build="$root/build-sanitize"
 
 # Debian 12 packages the build, the tests and the program need.
 packages=(
@@ -23,6 +29,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-liberation xdg-utils poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream
+    clang-format-14
 )
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*"; }
@@ -61,6 +68,27 @@ configure_and_build() {
     cmake --build "$build" --parallel "$(nproc)"
 }
 
+# The sanitizer build makes only the test programs that show no window (the
+# window_free_tests target): the libraries below the widgets, the logic of the
+# windows and the tools. Debug: no optimiser, the quickest to compile, and the
+# sanitizers' reports name every line.
+configure_and_build_sanitized() {
+    local werror=OFF
+    [ -n "${ORVANTA_WERROR:-}" ] && werror=ON
+    local generator=() launcher=()
+    command -v ninja >/dev/null && generator=(-G Ninja)
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    if [ ! -f "$sanitize_build/CMakeCache.txt" ]; then
+        say "Configuring the sanitizer build"
+        cmake -S "$root" -B "$sanitize_build" "${generator[@]}" "${launcher[@]}" \
+            -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=ON -DORVANTA_WERROR="$werror"
+    else
+        cmake -S "$root" -B "$sanitize_build" -DORVANTA_WERROR="$werror" >/dev/null
+    fi
+    say "Building the window-free tests with the sanitizers"
+    cmake --build "$sanitize_build" --target window_free_tests --parallel "$(nproc)"
+}
+
 # Qt WebEngine refuses to start its sandbox as root.
 web_engine_env() {
     [ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
@@ -93,6 +121,13 @@ test)
     say "Testing"
     cd "$build"
     exec ctest --output-on-failure --timeout 900 "$@"
+    ;;
+check)
+    install_packages
+    configure_and_build_sanitized
+    say "Testing under the sanitizers"
+    cd "$sanitize_build"
+    exec ctest --output-on-failure --timeout 900 -L window_free "$@"
     ;;
 bench)
     install_packages
@@ -129,8 +164,12 @@ screenshots)
     say "Taking the screenshots into docs/screenshots"
     exec "$root/tools/screenshots/take_screenshots.sh" "$build" "$root/docs/screenshots"
     ;;
+format)
+    install_packages
+    exec "$root/tools/format_code.sh"
+    ;;
 *)
-    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

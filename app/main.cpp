@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QTextStream>
 #include <QWebEnginePage>
@@ -58,6 +59,13 @@ QString registerBundle() {
                           "as %3. Please install the program again.")
         .arg(kProgramName, kBundleName,
              QDir::toNativeSeparators(candidates.join(QStringLiteral(" and "))));
+}
+
+// The web engine prints its whole start-up configuration on every start; a
+// desktop program starts quietly. QT_LOGGING_RULES is read after these
+// rules, so it can still turn the category back on.
+void quietWebEngineStartUp() {
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false"));
 }
 
 enum class StartCheckKind { None, Full, FirstPaint };
@@ -179,6 +187,7 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    quietWebEngineStartUp();
     // The practice window's web engine needs contexts shared before the
     // application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

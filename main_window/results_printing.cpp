@@ -73,10 +73,14 @@ QString askPdfFileName(QWidget* parent, const QString& suggestedPath) {
                                         QStringLiteral("PDF files (*.pdf)"));
 }
 
+// The pupil's documents folder, or the home folder where there is none: a
+// save dialog given a name in a folder that does not exist opens in the
+// program's working folder instead.
 QString pdfFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
-                               : documents;
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
 }
 
 bool showPrinterSetUp(QPrinter& printer, QWidget* parent) {

@@ -47,7 +47,8 @@ struct PrintDialogs {
 
 // The platform's print dialog (with its "print to a PDF file" choice, which
 // is all there is where no printer is installed; the file is then proposed
-// as "Orvanta results.pdf" in the documents folder) and its save-file dialog.
+// as "Orvanta results.pdf" in the documents folder, or the home folder where
+// there is none) and its save-file dialog.
 PrintDialogs systemPrintDialogs();
 
 // Puts `lines` on `printer` as one document in Liberation Mono (any
@@ -96,7 +97,7 @@ public:
     bool PrintSetup();
 
     // Where the save dialog starts: "<subject> results.pdf" in the pupil's
-    // documents folder.
+    // documents folder, or in the home folder where there is none.
     static QString suggestedPdfPath(const SubjectData& subject);
 
 private:

@@ -1,9 +1,13 @@
 #include "web_link.h"
 
 #include <QDesktopServices>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace orvanta {
 
@@ -37,16 +41,78 @@ bool xdgBrowserFound() {
     if (!defaultHandler(QStringLiteral("https")).isEmpty() ||
         !defaultHandler(QStringLiteral("http")).isEmpty())
         return true;
-    for (const char* command : {"x-www-browser", "sensible-browser", "firefox", "firefox-esr",
-                                "chromium", "chromium-browser", "google-chrome", "epiphany"}) {
+    // The graphical browsers xdg-open falls back on. Not sensible-browser:
+    // Debian installs it everywhere, with or without a browser behind it.
+    for (const char* command :
+         {"x-www-browser", "firefox", "iceweasel", "seamonkey", "mozilla", "epiphany", "konqueror",
+          "chromium", "chromium-browser", "google-chrome"}) {
         if (!QStandardPaths::findExecutable(QString::fromLatin1(command)).isEmpty())
             return true;
     }
     return false;
 }
+
+// xdg-open returns as soon as it has handed the page to a browser (a few
+// seconds cover a cold start); where it runs the browser itself in the
+// foreground it is still running when the wait ends.
+constexpr std::chrono::milliseconds kXdgOpenWait{3000};
+
+bool xdgOpen(const QUrl& url, const std::function<void()>& failedLater) {
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return !xdgOpen.isEmpty() && RunUrlOpener(xdgOpen, url, kXdgOpenWait, failedLater);
+}
+
+bool succeeded(int exitCode, QProcess::ExitStatus status) {
+    return status == QProcess::NormalExit && exitCode == 0;
+}
 #endif
 
 } // namespace
+
+bool RunUrlOpener(const QString& opener, const QUrl& url, std::chrono::milliseconds wait,
+                  const std::function<void()>& failedLater) {
+    // Not owned by anyone: an opener still running when the wait ends keeps
+    // the browser it started, which must outlive this call and the program.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+
+    enum class Outcome { Running, Opened, Failed } outcome = Outcome::Running;
+    QEventLoop loop;
+    QObject::connect(process, &QProcess::finished, &loop,
+                     [&](int exitCode, QProcess::ExitStatus status) {
+                         outcome = succeeded(exitCode, status) ? Outcome::Opened : Outcome::Failed;
+                         loop.quit();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return; // a crash is reported by finished() as well
+        outcome = Outcome::Failed;
+        loop.quit();
+    });
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
+
+    process->start(opener, {url.toString(QUrl::FullyEncoded)});
+    if (outcome == Outcome::Running) {
+        // Clicks are not taken meanwhile; the cursor says so.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    process->disconnect(&loop);
+
+    if (process->state() == QProcess::NotRunning) {
+        delete process;
+    } else {
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, failedLater](int exitCode, QProcess::ExitStatus status) {
+                             process->deleteLater();
+                             if (!succeeded(exitCode, status) && failedLater)
+                                 failedLater();
+                         });
+    }
+    return outcome != Outcome::Failed;
+}
 
 QUrl MakerHomePageUrl() {
     return QUrl(QStringLiteral("https://") + QLatin1String(kMakerSiteText) +
@@ -61,7 +127,13 @@ WebLinkShell WebLinkShell::system() {
     // Windows and macOS always have a handler for web links.
     shell.browserFound = [] { return true; };
 #endif
-    shell.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    shell.openUrl = xdgOpen;
+#else
+    shell.openUrl = [](const QUrl& url, const std::function<void()>&) {
+        return QDesktopServices::openUrl(url);
+    };
+#endif
     shell.warn = [](QWidget* owner, const QString& text, const QString& title) {
         QMessageBox::warning(owner, title, text);
     };
@@ -74,8 +146,12 @@ void OpenHomePage(const WebLinkShell& shell, QWidget* owner) {
                    QStringLiteral("Browser Not Found"));
         return;
     }
-    if (!shell.openUrl(MakerHomePageUrl()))
-        shell.warn(owner, QStringLiteral("Web Page not Opened"), QStringLiteral("URL Failed"));
+    // A late failure may come after the page that asked has gone.
+    const auto notOpened = [warn = shell.warn, guard = QPointer<QWidget>(owner)] {
+        warn(guard.data(), QStringLiteral("Web Page not Opened"), QStringLiteral("URL Failed"));
+    };
+    if (!shell.openUrl(MakerHomePageUrl(), notOpened))
+        notOpened();
 }
 
 } // namespace orvanta

@@ -234,16 +234,20 @@ private:
 
     QString& value(Row row, int index) { return rows_[row][index - 1]; }
 
-    void clearStrays(int index, const QList<Row>& rows) {
+    // Clears the values of a take without results: in a damaged row (a
+    // value shifted there), and in every row when the take's flag says it
+    // was never marked either (a hand-edited score the main window would
+    // show, and a second try it would offer, for a paper never taken).
+    void clearStrays(int index, const QList<Row>& rows, bool neverMarked, QStringList& strays) {
         bool cleared = false;
         for (Row row : rows) {
-            if (rowDamaged_[row] && !value(row, index).isEmpty()) {
+            if ((rowDamaged_[row] || neverMarked) && !value(row, index).isEmpty()) {
                 value(row, index).clear();
                 cleared = true;
             }
         }
         if (cleared) {
-            strays_ << paperCaption(index);
+            strays << paperCaption(index);
             file(ProgressFile::Summary).changed = true;
             file(ProgressFile::Summary).dropsText = true;
         }
@@ -259,6 +263,7 @@ private:
         QStringList* recomputed;
         QStringList* rejudged;
         QStringList* lost;
+        QStringList* strays;
     };
 
     void reconcile(const Take& take) {
@@ -303,7 +308,7 @@ private:
                     *take.lost << paperCaption(index);
                 }
             } else {
-                clearStrays(index, take.strayRows);
+                clearStrays(index, take.strayRows, status != u"1", *take.strays);
             }
         }
     }
@@ -316,7 +321,8 @@ private:
                    ProgressFile::FirstResults,
                    &recomputedFirst_,
                    &rejudgedFirst_,
-                   &lostFirst_});
+                   &lostFirst_,
+                   &strayFirst_});
     }
 
     void reconcileSecondTakes() {
@@ -327,7 +333,8 @@ private:
                    ProgressFile::SecondResults,
                    &recomputedSecond_,
                    &rejudgedSecond_,
-                   &lostSecond_});
+                   &lostSecond_,
+                   &straySecond_});
     }
 
     void checkTrend() {
@@ -376,9 +383,14 @@ private:
             QStringLiteral("%1 had lost the second score of %2. It has been worked out again."),
             QStringLiteral("%1 had lost the second scores of %2. They have been worked out "
                            "again."));
-        add(ProgressFile::Summary, strays_,
+        add(ProgressFile::Summary, strayFirst_,
             QStringLiteral("%1 showed a score for %2, which was never marked. It was cleared."),
             QStringLiteral("%1 showed scores for %2, which were never marked. They were cleared."));
+        add(ProgressFile::Summary, straySecond_,
+            QStringLiteral("%1 showed a second score for %2, which was never marked. It was "
+                           "cleared."),
+            QStringLiteral("%1 showed second scores for %2, which were never marked. They were "
+                           "cleared."));
         for (ProgressFile results : {ProgressFile::FirstResults, ProgressFile::SecondResults}) {
             add(results, results == ProgressFile::FirstResults ? rejudgedFirst_ : rejudgedSecond_,
                 QStringLiteral("%1 had lost the ticks and crosses of %2. They were worked out "
@@ -497,7 +509,7 @@ private:
     std::array<bool, 6> rowDamaged_{};
     QHash<int, std::optional<PaperContent>> contents_;
     QStringList recomputedFirst_, recomputedSecond_, rejudgedFirst_, rejudgedSecond_;
-    QStringList lostFirst_, lostSecond_, strays_;
+    QStringList lostFirst_, lostSecond_, strayFirst_, straySecond_;
     ProgressCheck result_;
 };
 

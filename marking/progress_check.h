@@ -30,7 +30,9 @@
 //  - a take marked in the summary whose results are missing, while its
 //    answers are there: the results judged again from the answers;
 //  - values of a damaged summary row standing at a paper whose take is not
-//    marked (a value shifted by a field too many or too few): cleared.
+//    marked (a value shifted by a field too many or too few): cleared;
+//  - a score, time or date standing at a take that neither its flag nor its
+//    results say was marked (a hand edit): cleared.
 // What is only told, because repairing it would be a guess: a trend with
 // more scores than marked first takes, a marked take without its answers and
 // results, a file that cannot be read or is far too large.

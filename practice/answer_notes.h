@@ -35,7 +35,8 @@ QList<FrameNote> MarkedSheetNotes(const QStringList& answers, const QStringList&
                                   int partCount, Take take);
 
 // The strip of notes on the answer sheet, `lblAnswerNotes`: a child of the
-// sheet's frames' holder (it scrolls with the frames), hidden unless a marked sheet has notes for the current question.
+// holder of the sheet's frames (it scrolls with them), hidden unless a marked
+// sheet has notes for the current question.
 class AnswerNotesStrip : public QLabel {
     Q_OBJECT
 public:

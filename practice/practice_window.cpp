@@ -530,12 +530,15 @@ bool PracticeWindow::SaveBeforeUnload() {
         session_.saveAnswers();
         return true;
     } catch (const RecordFileError& e) {
-        return host_.popUps().ask(
+        // "Yes", the button that has the focus, is the answer that loses
+        // nothing: a pupil pressing Enter keeps the paper and its answers.
+        const bool keep = host_.popUps().ask(
             QStringLiteral("Close Practice"),
-            QStringLiteral("Your latest answers could not be saved (%1). Close the paper all the "
-                           "same and lose them?")
+            QStringLiteral("Your latest answers could not be saved (%1). Keep this paper open "
+                           "so that they are not lost?")
                 .arg(session_.saveFailureText(e)),
             2, this);
+        return !keep;
     }
 }
 

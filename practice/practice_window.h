@@ -128,8 +128,9 @@ public:
     // Before an unload from outside (another paper opened, the results
     // erased, the program closing): while the take is not marked, the
     // answers typed since the last save are stored and saved. When that save
-    // fails the pupil is told why and asked whether to close the paper all
-    // the same; false when they keep it open (nothing is unloaded then).
+    // fails the pupil is told why and asked whether to keep the paper open
+    // ("Yes", the focused button, loses nothing); false when they keep it
+    // (nothing is unloaded then).
     bool SaveBeforeUnload();
     // Stores, saves and shows question `target`; ignored outside 1..Q. With
     // `focusFirstAnswer` (Back and Next) the caret goes into FA1.

@@ -169,7 +169,7 @@ TEST_F(EraseTest, aPracticeWindowThePupilKeepsOpenStopsTheErase) {
     PaperHandOver paper;
     paper.paperNumber = 101;
     launcher_.OpenPaper(paper);
-    launcher_.keepsWindow = true; // its answers could not be saved, and the pupil said No
+    launcher_.keepsWindow = true; // its answers could not be saved, and the pupil kept it
     const auto before = progressBytes();
 
     click(page().ButTrash);

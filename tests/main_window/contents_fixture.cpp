@@ -92,7 +92,7 @@ bool FakeLauncher::UnloadPracticeWindow() {
 
 WebLinkShell FakeWebShell::shell() {
     return WebLinkShell{[this] { return browserFound; },
-                        [this](const QUrl& url) {
+                        [this](const QUrl& url, const std::function<void()>&) {
                             openedUrls.append(url);
                             return opens;
                         },

@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +74,46 @@ protected:
     int setUpShown = 0;
     QStringList suggestions;
 };
+
+// The save dialog opens where the name it is given lies: the pupil's
+// documents folder when there is one, else the home folder (never the
+// program's working folder, where a folder that does not exist would leave
+// the dialog).
+class PdfFolderTest : public testing::TestWithParam<bool> {
+protected:
+    PdfFolderTest()
+        : savedHome_(qgetenv("HOME"))
+        , savedConfig_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home_.path() + "/.config").toLocal8Bit());
+    }
+    ~PdfFolderTest() override {
+        qputenv("HOME", savedHome_);
+        qputenv("XDG_CONFIG_HOME", savedConfig_);
+    }
+
+    QTemporaryDir home_;
+    QByteArray savedHome_;
+    QByteArray savedConfig_;
+};
+
+TEST_P(PdfFolderTest, theDialogProposesAFolderThatExists) {
+    const bool withDocuments = GetParam();
+    const QString documents = home_.path() + "/Documents";
+    if (withDocuments) {
+        ASSERT_TRUE(QDir().mkpath(documents));
+    }
+    FixtureHome course;
+    const QString suggested = ResultsPrinter::suggestedPdfPath(course.subject());
+    const QFileInfo file(suggested);
+    EXPECT_EQ(file.fileName(), "English results.pdf");
+    EXPECT_EQ(file.absolutePath(), withDocuments ? documents : home_.path());
+    EXPECT_TRUE(file.dir().exists());
+}
+
+INSTANTIATE_TEST_SUITE_P(Homes, PdfFolderTest, testing::Bool(), [](const auto& info) {
+    return info.param ? std::string("with_documents") : std::string("without_documents");
+});
 
 TEST_F(ResultsPrintingTest, withoutPrinterSavesThePrintoutAsPdfLineForLine) {
     chosenFile = file("English");

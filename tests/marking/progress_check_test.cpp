@@ -171,6 +171,60 @@ const DamagedSummary kDamagedSummaries[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, DamagedSummaryTest, testing::ValuesIn(kDamagedSummaries),
                          rowName<DamagedSummary>);
 
+// Summary rows of the right length holding a value for a take that neither
+// its flag nor its results say was marked: the main window would show a
+// score, and offer a second try, for a paper never taken.
+struct StrayValue {
+    const char* name;
+    SummaryRows::Row row;
+    int paper;
+    const char* value;
+    const char* told;
+};
+
+class StrayValueTest : public ProgressCheckTest, public testing::WithParamInterface<StrayValue> {};
+
+TEST_P(StrayValueTest, isClearedAndTheFileKeptAsItWas) {
+    const StrayValue& v = GetParam();
+    SummaryRows edited = marked;
+    edited.set(v.row, v.paper - 100, QString::fromLatin1(v.value));
+    store.WriteSummary(kSubject, edited);
+    const QByteArray bytes = readBytes(path(ProgressFile::Summary));
+
+    const ProgressCheck c = check();
+    EXPECT_EQ(noticesText(c), v.told);
+    EXPECT_EQ(store.ReadSummary(kSubject, kFixturePapers).rows, marked.rows);
+    EXPECT_EQ(readBytes(path(ProgressFile::Summary) + ".damaged"), bytes);
+    EXPECT_TRUE(check(ProgressRepair::ReportOnly).clean());
+}
+
+const StrayValue kStrayValues[] = {
+    {"first_score_of_a_paper_never_taken", SummaryRows::FSE, 104, "80",
+     "marks1Q4.txt showed a score for paper 104, which was never marked. It was cleared. The "
+     "file as it was is kept as marks1Q4.txt.damaged."},
+    {"date_of_a_paper_never_taken", SummaryRows::CDD, 105, "7 Mar 2024",
+     "marks1Q4.txt showed a score for paper 105, which was never marked. It was cleared. The "
+     "file as it was is kept as marks1Q4.txt.damaged."},
+    {"second_score_of_a_paper_tried_once", SummaryRows::SSE, 102, "90",
+     "marks1Q4.txt showed a second score for paper 102, which was never marked. It was "
+     "cleared.\nmarks1Q4.txt has been mended. The file as it was is kept as "
+     "marks1Q4.txt.damaged."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, StrayValueTest, testing::ValuesIn(kStrayValues),
+                         rowName<StrayValue>);
+
+// A take marked but without results keeps its values: a paper of no parts
+// has none to miss, and the flag says it was marked.
+TEST_F(ProgressCheckTest, aFlaggedTakeKeepsItsScoreInARowOfTheRightLength) {
+    SummaryRows edited = marked;
+    edited.set(SummaryRows::SST, 2, QStringLiteral("1"));
+    edited.set(SummaryRows::SSE, 2, QStringLiteral("90"));
+    store.WriteSummary(kSubject, edited);
+    check();
+    EXPECT_EQ(store.ReadSummary(kSubject, kFixturePapers).value(SummaryRows::SSE, 2), "90");
+}
+
 TEST_F(ProgressCheckTest, aTrendWithMoreScoresThanMarkedPapersIsToldAndLeftAlone) {
     writeBytes(path(ProgressFile::Trend), "#TRD#>50>50>60\r\n");
     const ProgressCheck c = check();

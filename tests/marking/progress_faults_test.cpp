@@ -3,9 +3,11 @@
 // results, a save of one paper's answers and the mending of a damaged
 // summary. Each change runs once per file call n with
 //  - a lasting failure: every call from the n-th on fails (a full disk, a
-//    failing drive), and
+//    failing drive), which lasts through one more start of the program, and
 //  - a crash: the process ends at the n-th call (in a child process),
-// and then the program starts again on the folder. The folder must then hold
+// and then the program starts again on the folder. While the failure lasts,
+// reading the pupil's files refuses rather than show half a change. Once it
+// is over and the program started again, the folder must hold
 // exactly the files as before the change or exactly as after it, matching
 // what the pupil was told, with nothing left over; the subjects' files must
 // agree with each other; and trying the change again must give the state
@@ -27,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <sys/wait.h>
@@ -71,6 +74,13 @@ void restore(const QString& folder, const Snapshot& files) {
         QFile::remove(dir.filePath(name));
     for (auto it = files.begin(); it != files.end(); ++it)
         writeBytes(dir.filePath(it.key()), it.value());
+}
+
+// The files without the hidden ones a change works with (staged files, its
+// journal), which a start that cannot write leaves for the next one.
+Snapshot visibleFiles(Snapshot files) {
+    files.removeIf([](const auto& file) { return file.key().startsWith(u'.'); });
+    return files;
 }
 
 QString differences(const Snapshot& now, const Snapshot& expected) {
@@ -192,8 +202,9 @@ struct FaultFigures {
     }
 };
 
-FaultFigures& totals() {
-    static FaultFigures figures;
+// Of every change tried so far in this run: lasting failures, then crashes.
+std::array<FaultFigures, 2>& totals() {
+    static std::array<FaultFigures, 2> figures;
     return figures;
 }
 
@@ -224,6 +235,24 @@ protected:
             if (!check.clean()) {
                 ADD_FAILURE() << check.notices.first().text.toStdString();
                 return false;
+            }
+        }
+        return true;
+    }
+
+    // While the pupil's files hold neither the state before nor after the change,
+    // every read of the pupil's files must refuse rather than show a mix.
+    bool readsShowBeforeOrAfter(const Snapshot& before, const Snapshot& after) {
+        const Snapshot now = visibleFiles(snapshot(temp.path()));
+        if (now == visibleFiles(before) || now == visibleFiles(after))
+            return true;
+        for (int s = 1; s <= 3; ++s) {
+            try {
+                store.ReadSummary(s, kPapers);
+                return false;
+            } catch (const RecordFileError& e) {
+                if (e.reason() != RecordFileError::Reason::Unfinished)
+                    return false;
             }
         }
         return true;
@@ -295,13 +324,20 @@ TEST_P(FaultAtEveryCall, leavesTheFilesBeforeOrAfterTheChangeAndNeverCountsTwice
     FaultFigures lasting;
     FaultFigures crash;
     for (int n = 1; n <= calls; ++n) {
-        // A lasting failure from call n on.
+        // A lasting failure from call n on, still there when the program
+        // starts again: nothing it reads may show half the change.
         restore(temp.path(), before);
         file_calls::setFaultPlan(failingFrom(n));
         const Told told = scenario.change(store);
+        file_calls::setFaultPlan(failingFrom(1));
+        startAgain();
+        const bool readsWhole = readsShowBeforeOrAfter(before, after);
         file_calls::setFaultPlan(noFault());
         ++lasting.injected;
-        if (judge(told, before, after, lasting, "lasting failure from call " + std::to_string(n)))
+        const std::string lastingName = "lasting failure from call " + std::to_string(n);
+        if (!readsWhole)
+            ADD_FAILURE() << lastingName << ": the next start shows half the change";
+        if (judge(told, before, after, lasting, lastingName) && readsWhole)
             ++lasting.survived;
 
         // A crash at call n.
@@ -326,12 +362,14 @@ TEST_P(FaultAtEveryCall, leavesTheFilesBeforeOrAfterTheChangeAndNeverCountsTwice
                 "%d, false failures %d; crashes injected %d, survived %d, false successes %d\n",
                 scenario.name, calls, lasting.injected, lasting.survived, lasting.falseSuccesses,
                 lasting.falseFailures, crash.injected, crash.survived, crash.falseSuccesses);
-    totals().add(lasting);
-    totals().add(crash);
-    std::printf("all changes so far: faults injected %d, survived %d, false successes %d, false "
-                "failures %d\n",
-                totals().injected, totals().survived, totals().falseSuccesses,
-                totals().falseFailures);
+    totals()[0].add(lasting);
+    totals()[1].add(crash);
+    FaultFigures all = totals()[0];
+    all.add(totals()[1]);
+    std::printf("fault injection so far: %d lasting failures, %d crashes; %d survived, %d false "
+                "successes, %d false failures\n",
+                totals()[0].injected, totals()[1].injected, all.survived, all.falseSuccesses,
+                all.falseFailures);
     file_calls::clearFaultPlan();
     EXPECT_EQ(lasting.survived, lasting.injected);
     EXPECT_EQ(crash.survived, crash.injected);

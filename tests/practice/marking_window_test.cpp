@@ -271,11 +271,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, PercentageTest,
 
 TEST(MarkingWindowTest, firstTakeWritesTheSecondTakeRowsBackAndExtendsTheTrend) {
     PracticeFixture f;
-    f.setSummary(1, 4, SummaryRows::FSE, "40");
-    f.setSummary(1, 4, SummaryRows::SSE, "12.5");
+    // Paper 104 marked twice before, its files agreeing.
+    f.setSummary(1, 4, SummaryRows::FSE, "33.3");
+    f.setSummary(1, 4, SummaryRows::FST, "1");
+    f.storeRecord(ProgressFile::FirstResults, 1, 104, {W, R, W, W, R, W});
+    f.setSummary(1, 4, SummaryRows::SSE, "50");
     f.setSummary(1, 4, SummaryRows::SST, "1");
-    f.storeRecord(ProgressFile::SecondResults, 1, 104, {W, W, W, W, W, R});
-    f.setSummary(1, 1, SummaryRows::SSE, "50");
+    f.storeRecord(ProgressFile::SecondResults, 1, 104, {W, R, W, R, R, W});
     const QList<QByteArray> linesBefore = fileLines(f.progressPath(ProgressFile::Summary, 1));
     f.storeRecord(ProgressFile::FirstAnswers, 1, 101, kPaper101Answers);
     f.storeRecord(ProgressFile::FirstAnswers, 1, 103, {"She will not go to work"});
@@ -300,8 +302,8 @@ TEST(MarkingWindowTest, firstTakeWritesTheSecondTakeRowsBackAndExtendsTheTrend) 
         }
     }
     const SummaryRows summary = f.summary(1);
-    EXPECT_EQ(summary.value(SummaryRows::FSE, 4), "40");
-    EXPECT_EQ(summary.value(SummaryRows::FST, 4), "0");
+    EXPECT_EQ(summary.value(SummaryRows::FSE, 4), "33.3");
+    EXPECT_EQ(summary.value(SummaryRows::FST, 4), "1");
     EXPECT_EQ(summary.value(SummaryRows::FSE, 3), "100");
 }
 

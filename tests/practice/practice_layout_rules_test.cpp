@@ -200,11 +200,13 @@ TEST(FooterTest, noPanelEverCoversAnotherAtAnyWidth) {
                     shown << panel;
             }
             for (qsizetype a = 0; a < shown.size(); ++a) {
-                for (qsizetype b = a + 1; b < shown.size(); ++b)
+                for (qsizetype b = a + 1; b < shown.size(); ++b) {
                     EXPECT_FALSE(shown[a].intersects(shown[b]))
                         << "width " << width << ", panels " << a << " and " << b;
-                if (a > 0)
+                }
+                if (a > 0) {
                     EXPECT_TRUE(QRect(0, 0, width, 25).contains(shown[a])) << "width " << width;
+                }
             }
             // The bar or the remaining-questions panel keeps the left end,
             // moved in as far as the strip allows.

@@ -48,6 +48,17 @@ void setReadOnly(const QString& path, bool readOnly) {
     ASSERT_EQ(chmod(QFile::encodeName(path).constData(), readOnly ? 0444 : 0644), 0);
 }
 
+// Paper 101 open with "walks" typed into its first box and its answers file
+// made read-only by the user; null when the paper did not open.
+PracticeWindow* typedWithReadOnlyAnswers(PracticeFixture& f) {
+    PracticeWindow* w = f.open(1, 1);
+    if (!w)
+        return nullptr;
+    setReadOnly(firstAnswers(f), true);
+    typeAnswer(w, 1, "walks");
+    return w;
+}
+
 struct DamagedRecords {
     const char* name;
     std::function<void(QList<QByteArray>& lines)> damage;
@@ -125,11 +136,9 @@ TEST(ProgressSafetyTest, fieldsBeyondThePapersPartsStayOutOfTheBoxesAndDoNotBlam
 
 TEST(ProgressSafetyTest, aReadOnlyAnswersFileIsToldAndLeftAsItWas) {
     PracticeFixture f;
-    PracticeWindow* w = f.open(1, 1);
-    ASSERT_NE(w, nullptr);
     const QByteArray before = readBytes(firstAnswers(f));
-    setReadOnly(firstAnswers(f), true);
-    typeAnswer(w, 1, "walks");
+    PracticeWindow* w = typedWithReadOnlyAnswers(f);
+    ASSERT_NE(w, nullptr);
 
     f.host().popUps().setNextAnswer(true);
     w->SavePaper();
@@ -188,10 +197,8 @@ TEST(ProgressSafetyTest, aMarkedTakeIsNotSavedWhenItGoes) {
 
 TEST(ProgressSafetyTest, aCloseWhoseSaveFailsIsToldAndKeepsTheWindowOpen) {
     PracticeFixture f;
-    PracticeWindow* w = f.open(1, 1);
+    PracticeWindow* w = typedWithReadOnlyAnswers(f);
     ASSERT_NE(w, nullptr);
-    setReadOnly(firstAnswers(f), true);
-    typeAnswer(w, 1, "walks");
 
     f.host().popUps().setNextAnswers({true, true}); // "Confirm?", then the failure
     w->ClosePaper();
@@ -209,15 +216,13 @@ TEST(ProgressSafetyTest, aCloseWhoseSaveFailsIsToldAndKeepsTheWindowOpen) {
     EXPECT_EQ(recordLine(firstAnswers(f), 101), "#101#>walks>>>>>>>>>>>>>>");
 }
 
-TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndNoKeepsTheWindow) {
+TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndYesKeepsTheWindow) {
     PracticeFixture f;
-    PracticeWindow* w = f.open(1, 1);
-    ASSERT_NE(w, nullptr);
     const QByteArray before = readBytes(firstAnswers(f));
-    setReadOnly(firstAnswers(f), true);
-    typeAnswer(w, 1, "walks");
+    PracticeWindow* w = typedWithReadOnlyAnswers(f);
+    ASSERT_NE(w, nullptr);
 
-    f.host().popUps().setNextAnswer(false);
+    f.host().popUps().setNextAnswer(true);
     EXPECT_FALSE(f.launcher().OpenPaper(f.handOver(1, 2)));
     EXPECT_EQ(f.host().popUps().lastTitle(), "Close Practice");
     EXPECT_EQ(f.host().popUps().lastButtonCount(), 2);
@@ -226,8 +231,8 @@ TEST(ProgressSafetyTest, anUnloadFromOutsideWhoseSaveFailsAsksAndNoKeepsTheWindo
     EXPECT_EQ(f.launcher().practiceWindow(), w);
     EXPECT_EQ(w->Frame(1)->FA()->text(), "walks");
 
-    // Yes closes it all the same: what could not be saved is not.
-    f.host().popUps().setNextAnswer(true);
+    // No closes it all the same: what could not be saved is not.
+    f.host().popUps().setNextAnswer(false);
     EXPECT_TRUE(f.launcher().UnloadPracticeWindow());
     EXPECT_FALSE(f.launcher().hasOpenPracticeWindow());
     EXPECT_EQ(readBytes(firstAnswers(f)), before);

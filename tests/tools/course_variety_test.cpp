@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, BlurTest, ::testing::ValuesIn(kBlurCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CourseNamesTest, holdTheGeneratorsPupilsAndGrownUps) {
-    // Read from tools/course_gen/names.py at build time.
+    // Read from tools/course_gen/orvanta_course/names.py at build time.
     for (const char* name : {"Mei", "Ravi", "Yusuf", "Patel", "Berg"})
         EXPECT_TRUE(CourseNames().contains(QString::fromLatin1(name))) << name;
     EXPECT_FALSE(CourseNames().contains(QStringLiteral("Leeds")));

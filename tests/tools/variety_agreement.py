@@ -12,7 +12,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "course_gen"))
 
-import variety  # noqa: E402
+from orvanta_course import variety  # noqa: E402
 
 
 def figures(text, heading):

@@ -13,8 +13,9 @@
 // How varied a course reads, measured on its question pages as a pupil reads
 // them: questions that repeat another one, the opening frames used most, and
 // the parts per type letter against the course's inventory. The rules are
-// those of the course generator's variety measure (tools/course_gen/variety.py),
-// ported word for word so that both give the same figures:
+// those of the course generator's variety measure
+// (tools/course_gen/orvanta_course/variety.py), ported word for word so that
+// both give the same figures:
 //   - a page's instruction (the yellow box) is guidance and is left out; its
 //     text is everything else but the numbered options; its pictures are the
 //     SVG parts it shows;

@@ -1,0 +1,1 @@
+"""Tests of the course generator and its checks, on a generated course."""
