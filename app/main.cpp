@@ -13,6 +13,7 @@
 #include "main_window/contents.h"
 #include "main_window/second_copy.h"
 #include "practice/practice_launcher.h"
+#include "practice/web_rendering.h"
 
 #include <QApplication>
 #include <QDir>
@@ -188,9 +189,8 @@ private:
 
 int main(int argc, char* argv[]) {
     quietWebEngineStartUp();
-    // The practice window's web engine needs contexts shared before the
-    // application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Before the application exists: how the web engine draws its pages.
+    PrepareWebRendering();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Practice"));

@@ -25,6 +25,7 @@
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
 #include "practice/question_browser.h"
+#include "practice/web_rendering.h"
 #include "ui_frame/pop_up.h"
 
 #include <QApplication>
@@ -364,7 +365,8 @@ void printRatio(QTextStream& out, const char* name, double value) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program's own choice, for the program and the bare view alike.
+    PrepareWebRendering();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 6 && args.at(1) == QLatin1String("--memory"))

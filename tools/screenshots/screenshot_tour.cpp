@@ -22,6 +22,7 @@
 #include "practice/answer_sheet.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
+#include "practice/web_rendering.h"
 #include "ui_frame/picture_box.h"
 
 #include <QApplication>
@@ -359,7 +360,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program's own choice of how the pages are drawn.
+    PrepareWebRendering();
     QApplication app(argc, argv);
     if (app.arguments().size() != 2) {
         QTextStream(stderr)
