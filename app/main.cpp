@@ -4,13 +4,16 @@
 // a pupil (the package test does this on the unpacked package): once the main
 // window has been painted and the web engine has shown a page, the
 // program prints what it saw on standard output and quits, with 0 only when
-// the start-up had nothing to tell the pupil.
+// the start-up had nothing to tell the pupil. With ORVANTA_START_CHECK=paint
+// it quits right after the main window's first paint, without asking the web
+// engine for anything: the start-up benchmark times the program that way.
 #include "data/app_folder.h"
 #include "data/folder_lock.h"
 #include "data/resource_install.h"
 #include "main_window/contents.h"
 #include "main_window/second_copy.h"
 #include "practice/practice_launcher.h"
+#include "practice/web_rendering.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,9 +69,46 @@ void quietWebEngineStartUp() {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false"));
 }
 
-bool startCheckRequested() {
-    return qEnvironmentVariable("ORVANTA_START_CHECK") == u"1";
+enum class StartCheckKind { None, Full, FirstPaint };
+
+StartCheckKind startCheckRequested() {
+    const QString value = qEnvironmentVariable("ORVANTA_START_CHECK");
+    if (value == u"1")
+        return StartCheckKind::Full;
+    if (value == u"paint")
+        return StartCheckKind::FirstPaint;
+    return StartCheckKind::None;
 }
+
+// ORVANTA_START_CHECK=paint: says when the main window has first been painted
+// and quits.
+class FirstPaintCheck final : public QObject {
+public:
+    explicit FirstPaintCheck(QWidget& window)
+        : window_(window) {
+        window_.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QTextStream(stdout) << "orvanta-practice: main window painted, "
+                                        << window_.width() << " x " << window_.height() << Qt::endl;
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& window_;
+    bool painted_ = false;
+};
 
 // The check of ORVANTA_START_CHECK: waits for the main window's first paint
 // and for the text of a page shown in the practice windows' browser profile,
@@ -149,15 +189,15 @@ private:
 
 int main(int argc, char* argv[]) {
     quietWebEngineStartUp();
-    // The practice window's web engine needs contexts shared before the
-    // application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Before the application exists: how the web engine draws its pages.
+    PrepareWebRendering();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Practice"));
     // Ties the windows to the menu entry, for the desktop's task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTA_DESKTOP_ID));
-    const bool check = startCheckRequested();
+    const StartCheckKind checkKind = startCheckRequested();
+    const bool check = checkKind != StartCheckKind::None;
 
     const QString bundleProblem = registerBundle();
     if (!bundleProblem.isEmpty()) {
@@ -184,8 +224,11 @@ int main(int argc, char* argv[]) {
     contents.setPracticeLauncher(&practiceWindows);
     // Goes before the browser profile it uses.
     std::unique_ptr<StartCheck> startCheck;
-    if (check)
+    std::unique_ptr<FirstPaintCheck> firstPaintCheck;
+    if (checkKind == StartCheckKind::Full)
         startCheck = std::make_unique<StartCheck>(contents, practiceWindows.profile());
+    else if (checkKind == StartCheckKind::FirstPaint)
+        firstPaintCheck = std::make_unique<FirstPaintCheck>(contents);
     contents.show();
     return app.exec();
 }

@@ -87,5 +87,3 @@ void BM_ReplaceRecordLine35Lines(benchmark::State& state) {
 BENCHMARK(BM_ReplaceRecordLine35Lines)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -131,5 +131,3 @@ BENCHMARK(BM_MarkPaper80_Science);
 BENCHMARK(BM_ModelAnswers80_Science);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -1,19 +1,31 @@
-// Latency of the practice window on the bundled course, under a display
-// (./do bench runs it with xvfb-run): for the largest paper of each subject,
-// the time from OpenPaper to the first page painted with the engine warmed
-// up and a main window on screen, the time of one Next (store, save, page
-// painted) after a moment on the page, as a pupil reads before moving on,
-// and the highest memory of the program's processes with a paper open (the
-// sum of their proportional resident sets, sampled at every page).
-// Prints one line per figure: "name median unit" (memory: highest sample).
+// Latency and memory of the practice window on the bundled course, under a
+// display (./do bench runs it with xvfb-run), each against the bare browser
+// engine measured in the same run, so that the ratios hold however busy the
+// machine is:
+//
+// - next_vs_engine: one Next (store, save, page painted) after a moment on
+//   the page, as a pupil reads before moving on, against a bare
+//   QWebEngineView of the same size, on a profile with the question
+//   browser's settings, loading the same page file after the same pause.
+//   The two alternate page by page.
+// - open_vs_engine: OpenPaper to the first page painted (engine warmed up, a
+//   main window on screen) against the first load in a newly made bare view.
+// - memory_vs_engine: the proportional resident set (PSS) of all processes
+//   of a program with a paper open against that of a program showing the
+//   same first page in a bare view; each is a child process of its own.
+//
+// The largest paper of each subject is used. Prints "name value unit" per
+// figure, ratios as "name value x".
 #include "data/course_content.h"
 #include "data/data_startup.h"
 #include "data/progress_store.h"
+#include "data/resource_install.h"
 #include "practice/answer_box.h"
 #include "practice/answer_sheet.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
 #include "practice/question_browser.h"
+#include "practice/web_rendering.h"
 #include "ui_frame/pop_up.h"
 
 #include <QApplication>
@@ -22,13 +34,20 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
 #include <QWidget>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <unistd.h>
 
 using namespace orvanta;
@@ -37,9 +56,13 @@ namespace {
 
 constexpr int kOpensPerSubject = 7;
 constexpr int kNextsPerOpen = 4;
+constexpr int kMemoryRuns = 3;
 constexpr int kTimeoutMs = 120000;
 // How long the pupil looks at a page before pressing Next.
 constexpr int kReadingMs = 250;
+// How long a page stands before its memory is read, so that the engine's
+// processes have settled.
+constexpr int kSettleMs = 1500;
 
 class BenchHost : public PracticeHost {
 public:
@@ -53,10 +76,12 @@ private:
     PopUpChannel channel_;
 };
 
-// Runs `trigger`, then the event loop until the window's page has finished
-// loading and its page widget has painted after that. Returns the
-// milliseconds from the trigger to that paint, or -1 on a timeout.
-double timeToPaintedPage(const std::function<PracticeWindow*()>& trigger) {
+// Runs `trigger`, then the event loop until `view` has finished loading and
+// its page widget has painted after that. Returns the milliseconds from the
+// trigger to that paint, or -1 on a timeout. `view` is asked for after the
+// trigger, as the trigger may make it.
+double timeToPaintedPage(const std::function<bool()>& trigger,
+                         const std::function<QWebEngineView*()>& view) {
     struct Watcher : QObject {
         bool loaded = false;
         QEventLoop loop;
@@ -68,13 +93,13 @@ double timeToPaintedPage(const std::function<PracticeWindow*()>& trigger) {
     } watcher;
     QElapsedTimer clock;
     clock.start();
-    PracticeWindow* window = trigger();
-    if (!window)
+    if (!trigger())
         return -1;
-    QObject::connect(window, &PracticeWindow::pageLoaded, &watcher, [&watcher, window] {
+    QWebEngineView* target = view();
+    QObject::connect(target, &QWebEngineView::loadFinished, &watcher, [&watcher, target] {
         watcher.loaded = true;
         // The page's widget may be new; watch whichever it is now.
-        QWidget* proxy = window->brwWebBrowser()->focusProxy();
+        QWidget* proxy = target->focusProxy();
         if (!proxy)
             return;
         proxy->installEventFilter(&watcher);
@@ -82,7 +107,7 @@ double timeToPaintedPage(const std::function<PracticeWindow*()>& trigger) {
         // slow figure then, rather than a hang).
         QTimer::singleShot(250, proxy, [proxy] { proxy->update(); });
     });
-    if (QWidget* proxy = window->brwWebBrowser()->focusProxy())
+    if (QWidget* proxy = target->focusProxy())
         proxy->installEventFilter(&watcher);
     QTimer::singleShot(kTimeoutMs, &watcher.loop, &QEventLoop::quit);
     watcher.loop.exec();
@@ -125,39 +150,28 @@ QList<int> programProcesses() {
     return ours;
 }
 
-// The sum over the program's processes of a "Key:   123 kB" line of one of
-// their /proc files.
-qint64 sumKb(const char* file, const QByteArray& key) {
+// Memory of this program now, kB: the sum over its processes of their
+// proportional resident sets (PSS), in which a page shared by several
+// processes counts once in all.
+qint64 residentKb() {
     qint64 total = 0;
     for (int pid : programProcesses()) {
-        QFile status(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(file)));
-        if (!status.open(QIODevice::ReadOnly))
+        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+        if (!rollup.open(QIODevice::ReadOnly))
             continue;
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith(key))
-                total += line.mid(key.size()).trimmed().split(' ').first().toLongLong();
+        for (const QByteArray& line : rollup.readAll().split('\n')) {
+            if (line.startsWith("Pss:"))
+                total += line.mid(4).trimmed().split(' ').first().toLongLong();
         }
     }
     return total;
-}
-
-// Memory of the program now, kB: the proportional resident set (PSS), in
-// which a page shared by several processes counts once in all.
-qint64 residentKb() {
-    return sumKb("smaps_rollup", "Pss:");
-}
-
-// The sum of every process's own peak resident set (VmHWM), kB: an upper
-// bound, as shared pages count once per process.
-qint64 peakResidentUpperBoundKb() {
-    return sumKb("status", "VmHWM:");
 }
 
 struct LargestPaper {
     int subject = 0;
     int paperNumber = 0;
     int parts = 0;
-    int questions = 0;
+    QStringList questions;
 };
 
 // The paper of `subject` with the most parts (ties: the most page bytes).
@@ -172,11 +186,24 @@ LargestPaper largestPaper(const ResourceLibrary& library, const AppFolder& folde
             bytes += library.bytes(q.toInt()).value_or(QByteArray()).size();
         if (paper.partCount() > best.parts ||
             (paper.partCount() == best.parts && bytes > bestBytes)) {
-            best = {subject, paper.paperNumber, paper.partCount(), paper.questionCount()};
+            best = {subject, paper.paperNumber, paper.partCount(), paper.questions};
             bestBytes = bytes;
         }
     }
     return best;
+}
+
+PaperHandOver handOverOf(const CourseDescription& course, const LargestPaper& paper) {
+    const SubjectInfo& info = course.subject(paper.subject);
+    PaperHandOver handOver;
+    handOver.subject = paper.subject;
+    handOver.courseCode = course.code;
+    const int topic = TopicOfPaperIndex(PaperIndex(paper.paperNumber));
+    handOver.topicFirstIndex = FirstPaperIndexOfTopic(topic);
+    handOver.paperCount = info.paperCount;
+    handOver.paperNumber = paper.paperNumber;
+    handOver.topicName = info.topicNames.value(topic - 1);
+    return handOver;
 }
 
 void wait(int ms) {
@@ -185,31 +212,176 @@ void wait(int ms) {
     loop.exec();
 }
 
-} // namespace
+// The bare engine: a view of the question browser's size showing a page
+// file on a profile with the question browser's settings, and nothing else.
+class BareView {
+public:
+    BareView(QWebEngineProfile* profile, QSize size, QPoint position)
+        : page_(std::make_unique<QWebEnginePage>(profile))
+        , view_(std::make_unique<QWebEngineView>()) {
+        view_->setPage(page_.get());
+        view_->resize(size);
+        view_->move(position);
+        view_->show();
+    }
+    ~BareView() {
+        view_->setPage(nullptr);
+        page_.reset();
+    }
+    QWebEngineView* view() const { return view_.get(); }
+    void load(const QString& path) { page_->load(QUrl::fromLocalFile(path)); }
 
-int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+private:
+    std::unique_ptr<QWebEnginePage> page_;
+    std::unique_ptr<QWebEngineView> view_;
+};
 
+// The pages of the bare engine: the program's page files, written the same
+// way into a folder of their own.
+class PageFiles {
+public:
+    explicit PageFiles(const ResourceLibrary& library)
+        : library_(library) {}
+    std::optional<QString> pathOf(const QString& question) {
+        const QString path = dir_.filePath(QStringLiteral("temppaper%1.mht").arg(question));
+        if (!QFile::exists(path) &&
+            InstallResource(library_, question.toInt(), QStringLiteral("CUSTOM"), path,
+                            InstallKind::Scratch) != kInstallOk)
+            return std::nullopt;
+        return path;
+    }
+
+private:
+    const ResourceLibrary& library_;
+    QTemporaryDir dir_;
+};
+
+struct Program {
+    ResourceLibrary library;
+    QTemporaryDir home;
+    AppFolder folder;
+    CourseDescription course;
+};
+
+std::unique_ptr<Program> startProgram(QTextStream& err) {
     if (!RegisterResourceBundle(QCoreApplication::applicationDirPath() +
                                 QStringLiteral("/orvanta.rcc"))) {
         err << "build/bin/orvanta.rcc is missing\n";
-        return 1;
+        return nullptr;
     }
-    const ResourceLibrary library(ResourceLibrary::bundledRoot());
-    QTemporaryDir home;
-    const AppFolder folder(home.path());
-    const StartUpReport startUp = RunDataStartUp(library, folder);
+    auto program = std::unique_ptr<Program>(
+        new Program{ResourceLibrary(ResourceLibrary::bundledRoot()), {}, AppFolder(QString()), {}});
+    program->folder = AppFolder(program->home.path());
+    const StartUpReport startUp = RunDataStartUp(program->library, program->folder);
     if (!startUp.problems.isEmpty()) {
         err << "start-up problems: " << startUp.problems.join(QStringLiteral("; ")) << '\n';
-        return 1;
+        return nullptr;
     }
-    const CourseDescription& course = startUp.course;
+    program->course = startUp.course;
+    return program;
+}
+
+void warmUp(PracticeWindows& launcher) {
+    QEventLoop loop;
+    QObject::connect(&launcher, &PracticeWindows::warmedUp, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
+    launcher.warmUp();
+    loop.exec();
+}
+
+// A child process's whole work: shows the first page of the largest paper of
+// `subject`, either in the practice window ("program") or in a bare view of
+// `size` ("engine"), lets it settle and prints the memory of its processes in kB.
+int measureMemory(const QString& what, int subject, QSize size) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    auto program = startProgram(err);
+    if (!program)
+        return 1;
+    const LargestPaper paper =
+        largestPaper(program->library, program->folder, subject, program->course.subject(subject));
+    SkinContext skin;
+    skin.pictures =
+        std::make_shared<const PictureSource>(PictureSource::forAppFolder(program->folder));
+    BenchHost host(skin);
+    QWidget mainWindow;
+    mainWindow.resize(700, 500);
+    mainWindow.show();
+    double shown = -1;
+    if (what == QLatin1String("program")) {
+        PracticeWindows launcher(PracticeEnvironment{program->library, program->folder, skin},
+                                 host);
+        warmUp(launcher);
+        shown = timeToPaintedPage(
+            [&] {
+                launcher.OpenPaper(handOverOf(program->course, paper));
+                return launcher.practiceWindow() != nullptr;
+            },
+            [&] { return launcher.practiceWindow()->brwWebBrowser(); });
+        wait(kSettleMs);
+        out << residentKb() << '\n';
+        launcher.UnloadPracticeWindow();
+    } else {
+        QWebEngineProfile* profile = CreateQuestionProfile(&mainWindow);
+        PageFiles files(program->library);
+        const auto path = files.pathOf(paper.questions.value(0));
+        if (!path)
+            return 1;
+        BareView bare(profile, size, QPoint(0, 0));
+        shown = timeToPaintedPage(
+            [&] {
+                bare.load(*path);
+                return true;
+            },
+            [&] { return bare.view(); });
+        wait(kSettleMs);
+        out << residentKb() << '\n';
+    }
+    return shown < 0 ? 1 : 0;
+}
+
+// Runs this program again as a memory child; the kB it prints, or -1.
+qint64 childMemoryKb(const QString& what, int subject, QSize size) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--memory"), what, QString::number(subject),
+                 QString::number(size.width()), QString::number(size.height())});
+    if (!child.waitForFinished(kTimeoutMs) || child.exitCode() != 0)
+        return -1;
+    bool ok = false;
+    const qint64 kb = child.readAllStandardOutput().trimmed().toLongLong(&ok);
+    return ok ? kb : -1;
+}
+
+void printFigure(QTextStream& out, const char* name, double value, const char* unit) {
+    out << name << ' ' << QString::number(value, 'f', 0) << ' ' << unit << '\n';
+}
+
+void printRatio(QTextStream& out, const char* name, double value) {
+    out << name << ' ' << QString::number(value, 'f', 2) << " x\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The program's own choice, for the program and the bare view alike.
+    PrepareWebRendering();
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 6 && args.at(1) == QLatin1String("--memory"))
+        return measureMemory(args.at(2), args.at(3).toInt(),
+                             QSize(args.at(4).toInt(), args.at(5).toInt()));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    auto program = startProgram(err);
+    if (!program)
+        return 1;
 
     SkinContext skin;
-    skin.pictures = std::make_shared<const PictureSource>(PictureSource::forAppFolder(folder));
+    skin.pictures =
+        std::make_shared<const PictureSource>(PictureSource::forAppFolder(program->folder));
     BenchHost host(skin);
 
     // The main window stands on the screen, and the engine is warmed up, as
@@ -217,75 +389,125 @@ int main(int argc, char** argv) {
     QWidget mainWindow;
     mainWindow.resize(700, 500);
     mainWindow.show();
-    auto launcher =
-        std::make_unique<PracticeWindows>(PracticeEnvironment{library, folder, skin}, host);
-    {
-        QEventLoop loop;
-        QObject::connect(launcher.get(), &PracticeWindows::warmedUp, &loop, &QEventLoop::quit);
-        QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
-        launcher->warmUp();
-        loop.exec();
-    }
+    auto launcher = std::make_unique<PracticeWindows>(
+        PracticeEnvironment{program->library, program->folder, skin}, host);
+    warmUp(*launcher);
+    QWebEngineProfile* bareProfile = CreateQuestionProfile(&mainWindow);
+    PageFiles pageFiles(program->library);
     wait(300);
 
-    QList<double> opens;
-    QList<double> nexts;
-    qint64 peakKb = 0;
+    QList<double> opens, bareOpens, nexts, bareNexts;
+    QList<LargestPaper> papers;
+    QSize browserSize;
     for (int s = 1; s <= kSubjectCount; ++s) {
-        const SubjectInfo& info = course.subject(s);
+        const SubjectInfo& info = program->course.subject(s);
         if (!info.present())
             continue;
-        const LargestPaper paper = largestPaper(library, folder, s, info);
-        err << info.name << ": paper " << paper.paperNumber << ", " << paper.questions
+        const LargestPaper paper = largestPaper(program->library, program->folder, s, info);
+        papers << paper;
+        err << info.name << ": paper " << paper.paperNumber << ", " << paper.questions.size()
             << " questions, " << paper.parts << " parts\n";
-        PaperHandOver handOver;
-        handOver.subject = s;
-        handOver.courseCode = course.code;
-        const int index = PaperIndex(paper.paperNumber);
-        const int topic = TopicOfPaperIndex(index);
-        handOver.topicFirstIndex = FirstPaperIndexOfTopic(topic);
-        handOver.paperCount = info.paperCount;
-        handOver.paperNumber = paper.paperNumber;
-        handOver.topicName = info.topicNames.value(topic - 1);
+        const PaperHandOver handOver = handOverOf(program->course, paper);
 
         for (int run = 0; run < kOpensPerSubject; ++run) {
             PracticeWindow* window = nullptr;
-            const double open = timeToPaintedPage([&] {
-                launcher->OpenPaper(handOver);
-                window = launcher->practiceWindow();
-                return window;
-            });
+            const double open = timeToPaintedPage(
+                [&] {
+                    launcher->OpenPaper(handOver);
+                    window = launcher->practiceWindow();
+                    return window != nullptr;
+                },
+                [&] { return window->brwWebBrowser(); });
             if (open < 0) {
                 err << "the first page of paper " << paper.paperNumber << " never showed\n";
                 return 1;
             }
             opens << open;
-            for (int k = 0; k < kNextsPerOpen && window->currentQuestion() < paper.questions; ++k) {
+            browserSize = window->brwWebBrowser()->size();
+            const QPoint beside(window->frameGeometry().right() + 10, 0);
+
+            const auto firstPage = pageFiles.pathOf(paper.questions.value(0));
+            if (!firstPage) {
+                err << "the page files cannot be written\n";
+                return 1;
+            }
+            std::unique_ptr<BareView> bare;
+            const double bareOpen = timeToPaintedPage(
+                [&] {
+                    bare = std::make_unique<BareView>(bareProfile, browserSize, beside);
+                    bare->load(*firstPage);
+                    return true;
+                },
+                [&] { return bare->view(); });
+            if (bareOpen < 0) {
+                err << "the bare view never showed a page\n";
+                return 1;
+            }
+            bareOpens << bareOpen;
+
+            for (int k = 0; k < kNextsPerOpen && window->currentQuestion() < paper.questions.size();
+                 ++k) {
                 wait(kReadingMs);
                 window->Frame(1)->FA()->setText(QStringLiteral("answer %1").arg(k));
-                const double next = timeToPaintedPage([&] {
-                    window->GoToQuestion(window->currentQuestion() + 1, true);
-                    return window;
-                });
-                if (next < 0) {
+                const double next = timeToPaintedPage(
+                    [&] {
+                        window->GoToQuestion(window->currentQuestion() + 1, true);
+                        return true;
+                    },
+                    [&] { return window->brwWebBrowser(); });
+                const auto page =
+                    pageFiles.pathOf(paper.questions.value(window->currentQuestion() - 1));
+                wait(kReadingMs);
+                const double bareNext = page ? timeToPaintedPage(
+                                                   [&] {
+                                                       bare->load(*page);
+                                                       return true;
+                                                   },
+                                                   [&] { return bare->view(); })
+                                             : -1;
+                if (next < 0 || bareNext < 0) {
                     err << "a page of paper " << paper.paperNumber << " never showed\n";
                     return 1;
                 }
                 nexts << next;
-                peakKb = std::max(peakKb, residentKb());
+                bareNexts << bareNext;
             }
-            peakKb = std::max(peakKb, residentKb());
+            bare.reset();
             wait(50);
         }
     }
-    err << "sum of the processes' own peaks (upper bound): " << peakResidentUpperBoundKb() / 1024
-        << " MB\n";
     launcher->UnloadPracticeWindow();
     wait(50);
     launcher.reset();
 
-    out << QStringLiteral("open_paper_first_page %1 ms\n").arg(median(opens), 0, 'f', 0);
-    out << QStringLiteral("next_question %1 ms\n").arg(median(nexts), 0, 'f', 0);
-    out << QStringLiteral("peak_rss_paper_open %1 MB\n").arg(double(peakKb) / 1024.0, 0, 'f', 0);
+    // Memory: each subject's largest paper in a program of its own, and the
+    // same first page in a bare view, alternating; the highest of the
+    // subjects' medians.
+    double programKb = 0, engineKb = 0;
+    for (const LargestPaper& paper : papers) {
+        QList<double> programRuns, engineRuns;
+        for (int run = 0; run < kMemoryRuns; ++run) {
+            const qint64 a = childMemoryKb(QStringLiteral("program"), paper.subject, browserSize);
+            const qint64 b = childMemoryKb(QStringLiteral("engine"), paper.subject, browserSize);
+            if (a < 0 || b < 0) {
+                err << "a memory child failed\n";
+                return 1;
+            }
+            programRuns << double(a);
+            engineRuns << double(b);
+        }
+        programKb = std::max(programKb, median(programRuns));
+        engineKb = std::max(engineKb, median(engineRuns));
+    }
+
+    printFigure(out, "open_paper_first_page", median(opens), "ms");
+    printFigure(out, "engine_first_load", median(bareOpens), "ms");
+    printRatio(out, "open_vs_engine", median(opens) / median(bareOpens));
+    printFigure(out, "next_question", median(nexts), "ms");
+    printFigure(out, "engine_page_load", median(bareNexts), "ms");
+    printRatio(out, "next_vs_engine", median(nexts) / median(bareNexts));
+    printFigure(out, "memory_paper_open", programKb / 1024.0, "MB");
+    printFigure(out, "memory_engine_page", engineKb / 1024.0, "MB");
+    printRatio(out, "memory_vs_engine", programKb / engineKb);
     return 0;
 }

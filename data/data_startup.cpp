@@ -35,7 +35,7 @@ void InstallInterfacePictures(const ResourceLibrary& library, const AppFolder& f
     for (const InterfacePicture& picture : InterfacePictures()) {
         const QString name = QString::fromLatin1(picture.fileName);
         const quint32 error = InstallResource(library, picture.number, QStringLiteral("CUSTOM"),
-                                              folder.graphicsFile(name), InstallKind::Scratch);
+                                              folder.graphicsFile(name), InstallKind::Refresh);
         if (error == 0)
             ++report.picturesInstalled;
         else

@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QResource>
 
 #include <cstring>
@@ -38,6 +39,20 @@ bool RegisterResourceBundle(const QString& rccPath) {
     return QResource::registerResource(rccPath);
 }
 
+namespace {
+
+// The file at `path` is a plain file of exactly `bytes` (a link or a folder
+// is not).
+bool holdsBytes(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile() || info.size() != bytes.size())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
+} // namespace
+
 quint32 InstallResource(const ResourceLibrary& library, int number, const QString& type,
                         const QString& targetPath, InstallKind kind) {
     if (type != QLatin1String("CUSTOM"))
@@ -45,6 +60,8 @@ quint32 InstallResource(const ResourceLibrary& library, int number, const QStrin
     const auto bytes = library.bytes(number);
     if (!bytes)
         return kResourceNotFound;
+    if (kind == InstallKind::Refresh && holdsBytes(targetPath, *bytes))
+        return kInstallOk;
     const atomic_file::WriteResult written = atomic_file::write(
         targetPath, *bytes,
         kind == InstallKind::Durable ? atomic_file::Sync::Durable : atomic_file::Sync::Scratch);

@@ -62,9 +62,12 @@ inline constexpr quint32 kUnknownResourceType = 1002;
 // through a temporary file renamed over the target, so a failure never leaves
 // a half-written target. Returns 0, or a non-zero error number (an errno of
 // the file system, kResourceNotFound, kUnknownResourceType); creates no file
-// on failure and shows nothing. Progress files need Durable; pictures, scratch
-// tables and page files, which are written again whenever needed, use Scratch.
-enum class InstallKind { Durable, Scratch };
+// on failure and shows nothing. Progress files need Durable; scratch tables
+// and page files, which are written again whenever needed, use Scratch.
+// Refresh is Scratch for files that usually exist already (the pictures at
+// every start): a target holding exactly the resource's bytes is left as it
+// is, which spares a write and a rename per file.
+enum class InstallKind { Durable, Scratch, Refresh };
 quint32 InstallResource(const ResourceLibrary& library, int number, const QString& type,
                         const QString& targetPath, InstallKind kind = InstallKind::Durable);
 

@@ -606,15 +606,20 @@ void Contents::closeEvent(QCloseEvent* event) {
 
 void Contents::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Once the window is on screen: the messages of the start-up, then the
-    // practice window's engine warms up.
-    QTimer::singleShot(0, this, [this] {
-        tellPendingNotices();
-        if (launcher_ && !warmedUp_) {
-            warmedUp_ = true;
-            launcher_->warmUp();
-        }
-    });
+    // Once the window is on screen: the messages of the start-up.
+    QTimer::singleShot(0, this, [this] { tellPendingNotices(); });
+}
+
+bool Contents::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The practice window's engine warms up once the window has been painted:
+    // starting the engine holds the event loop for the better part of a
+    // second, which must not keep the window's first look off the screen.
+    if (event->type() == QEvent::Paint && launcher_ && !warmedUp_) {
+        warmedUp_ = true;
+        QTimer::singleShot(0, this, [this] { launcher_->warmUp(); });
+    }
+    return handled;
 }
 
 void Contents::changeEvent(QEvent* event) {

@@ -146,6 +146,7 @@ public:
     ReportPage* Body_Report = nullptr;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -703,13 +703,16 @@ void PracticeWindow::GoToQuestion(int target, bool focusFirstAnswer) {
     if (!question)
         return;
     StoreCurrentAnswers();
-    SaveAnswerRecord();
     current_ = *question;
     qnTitle_->setText(QuestionTitle(current_));
     qnTitle_->adjustSize();
     ShowQuestionFrames();
     ArrangeAnswerFrames();
     ShowQuestionPage(true);
+    // The answers are saved once the next page is on its way: the web
+    // engine reads and lays the page out in its own threads and process
+    // while the file is written and synced.
+    SaveAnswerRecord();
     RebuildRemainingList();
     if (focusFirstAnswer)
         Frame(1)->FA()->setFocus(Qt::OtherFocusReason);

@@ -156,9 +156,14 @@ QString PrintTextLines(QPrinter& printer, const QStringList& lines, int columns)
 ResultsPrinter::ResultsPrinter(PupilMessage tell, PrintDialogs dialogs, QWidget* owner)
     : tell_(std::move(tell))
     , dialogs_(std::move(dialogs))
-    , owner_(owner)
-    , printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    printer_->setCreator(QStringLiteral("Orvanta Practice"));
+    , owner_(owner) {}
+
+QPrinter& ResultsPrinter::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setCreator(QStringLiteral("Orvanta Practice"));
+    }
+    return *printer_;
 }
 
 ResultsPrinter::~ResultsPrinter() = default;
@@ -174,7 +179,7 @@ ResultsPrinter::Outcome ResultsPrinter::PrintResults(const QString& courseTitle,
     const QStringList lines = ResultsPrintoutLines(courseTitle, subject);
     const int columns = PrintoutColumns(lines);
 
-    if (hasNoOutput(*printer_)) {
+    if (hasNoOutput(printer())) {
         if (!tell_(print_text::kTitle, print_text::kNoPrinter, 2))
             return Outcome::NotPrinted;
         QString path = dialogs_.choosePdfFile(owner_, suggestedPdfPath(subject));
@@ -187,15 +192,15 @@ ResultsPrinter::Outcome ResultsPrinter::PrintResults(const QString& courseTitle,
         return problem.isEmpty() ? Outcome::SavedAsPdf : Outcome::Failed;
     }
 
-    printer_->setDocName(docName(subject));
-    const QString problem = PrintTextLines(*printer_, lines, columns);
+    printer().setDocName(docName(subject));
+    const QString problem = PrintTextLines(printer(), lines, columns);
     if (!problem.isEmpty()) {
         tell_(print_text::kTitle, problem, 1);
         return Outcome::Failed;
     }
-    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+    if (printer().outputFormat() == QPrinter::PdfFormat) {
         // The set-up chose a file; nothing shows that it was written but this.
-        tell_(print_text::kTitle, savedMessage(printer_->outputFileName()), 1);
+        tell_(print_text::kTitle, savedMessage(printer().outputFileName()), 1);
         return Outcome::SavedAsPdf;
     }
     return Outcome::Printed;
@@ -206,14 +211,14 @@ QString ResultsPrinter::printToChosenFile(const QStringList& lines, int columns,
     QPrinter file(QPrinter::HighResolution);
     file.setOutputFormat(QPrinter::PdfFormat);
     file.setOutputFileName(path);
-    file.setPageLayout(printer_->pageLayout());
+    file.setPageLayout(printer().pageLayout());
     file.setDocName(docName);
-    file.setCreator(printer_->creator());
+    file.setCreator(printer().creator());
     return PrintTextLines(file, lines, columns);
 }
 
 bool ResultsPrinter::PrintSetup() {
-    return dialogs_.setUpPrinter(*printer_, owner_);
+    return dialogs_.setUpPrinter(printer(), owner_);
 }
 
 } // namespace orvanta

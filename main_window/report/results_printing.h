@@ -82,7 +82,9 @@ public:
     ResultsPrinter(ResultsPrinter&&) noexcept;
     ResultsPrinter& operator=(ResultsPrinter&&) noexcept;
 
-    QPrinter& printer() { return *printer_; }
+    // The printer the commands print to, made at its first use: asking the
+    // system for its printers takes a while, which the start-up need not wait for.
+    QPrinter& printer();
 
     // The Print command: prints ResultsPrintoutLines(courseTitle, subject).
     // Without a printer the pupil is told and offered to save the results as

@@ -135,6 +135,11 @@ QString PaperSession::dateMarked() const {
 }
 
 void PaperSession::saveAnswers() {
+    // Moving between questions without typing is the common case: the file
+    // already holds these answers, and rewriting it (with its sync) would
+    // only cost time.
+    if (!answersUnsaved())
+        return;
     progress_.answerFile->replace(handOver_.paperNumber, progress_.answers);
 }
 

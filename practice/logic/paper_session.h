@@ -108,9 +108,9 @@ public:
     QString dateMarked() const;
 
     // SaveAnswerRecord: writes the answer list as this paper's record of the
-    // take's answers file. Throws RecordFileError when the file cannot be
-    // written; the file and the kept lines then keep their old content and
-    // the answers stay in memory.
+    // take's answers file, unless the record already holds it. Throws
+    // RecordFileError when the file cannot be written; the file and the kept
+    // lines then keep their old content and the answers stay in memory.
     void saveAnswers();
     // The answer list differs from the paper's record as last read or saved.
     bool answersUnsaved() const;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace orvanta;
 using namespace orvanta::test;
 
@@ -59,6 +61,31 @@ TEST(DataStartUpTest, laterRunsKeepResultsAndRecreateOnlyWhatIsMissing) {
     EXPECT_EQ(readBytes(home.file("fresults1Q4.txt")), "#101#>\xfc\r\n");
     EXPECT_EQ(readBytes(home.file("trend2Q4.txt")), "#TRD#\r\n");
     EXPECT_EQ(readBytes(home.graphicsFile("bullet.bmp")), "picture bullet.bmp");
+}
+
+// Every start installs the pictures again; one that already holds its bytes
+// is left in place (no new file), one with other bytes of the same size is
+// replaced.
+TEST(DataStartUpTest, laterRunsLeavePicturesThatHoldTheirBytes) {
+    TempAppFolder temp;
+    const ResourceLibrary library = fullLibrary(temp.file("lib"));
+    const AppFolder home(temp.file("home"));
+    RunDataStartUp(library, home);
+    const auto inode = [&](const char* name) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(home.graphicsFile(name)).constData(), &info) == 0
+                   ? info.st_ino
+                   : ino_t(0);
+    };
+    const ino_t keptBefore = inode("bullet.bmp");
+    writeBytes(home.graphicsFile("about_on.bmp"), "picture about_no.bmp");
+    const ino_t changedBefore = inode("about_on.bmp");
+
+    const StartUpReport report = RunDataStartUp(library, home);
+    EXPECT_EQ(report.picturesInstalled, 89);
+    EXPECT_EQ(inode("bullet.bmp"), keptBefore);
+    EXPECT_NE(inode("about_on.bmp"), changedBefore);
+    EXPECT_EQ(readBytes(home.graphicsFile("about_on.bmp")), "picture about_on.bmp");
 }
 
 TEST(DataStartUpTest, staleFilesOfAnInterruptedSaveAreCleared) {

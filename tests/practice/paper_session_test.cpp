@@ -2,6 +2,7 @@
 // the content through the scratch file, the progress of both takes with the
 // second take's carry-over, the saving of the answers, and the reasons a
 // paper cannot be opened.
+#include "data/file_calls.h"
 #include "practice/logic/paper_session.h"
 
 #include "tests/support/test_support.h"
@@ -120,6 +121,24 @@ TEST_F(PaperSessionTest, savingRewritesTheFileWithPLinesKeepingTheOthersByteIden
             EXPECT_TRUE(before.contains(after.at(i))) << i;
         }
     }
+}
+
+// Back and Next save on every move; moves without typing must not rewrite
+// (and sync) a file that already holds the answers.
+TEST_F(PaperSessionTest, savingAnswersTheFileAlreadyHoldsTouchesNoFile) {
+    storeRecord(ProgressFile::FirstAnswers, 103, {"she will not go"});
+    PaperSession session = loaded(103);
+    file_calls::clearFaultPlan();
+    session.saveAnswers();
+    EXPECT_EQ(file_calls::callCount(), 0);
+
+    session.progress().answers = {"she will go"};
+    session.saveAnswers();
+    EXPECT_GT(file_calls::callCount(), 0);
+    EXPECT_TRUE(readBytes(path(ProgressFile::FirstAnswers)).contains("#103#>she will go\r"));
+    const int afterWrite = file_calls::callCount();
+    session.saveAnswers();
+    EXPECT_EQ(file_calls::callCount(), afterWrite);
 }
 
 TEST_F(PaperSessionTest, aFailedSaveKeepsTheFileAndTheAnswers) {

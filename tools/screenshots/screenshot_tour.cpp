@@ -23,6 +23,7 @@
 #include "practice/logic/practice_rules.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
+#include "practice/web_rendering.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/manual_monotonic_clock.h"
 #include "ui_frame/picture_box.h"
@@ -363,7 +364,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program's own choice of how the pages are drawn.
+    PrepareWebRendering();
     QApplication app(argc, argv);
     if (app.arguments().size() != 2) {
         QTextStream(stderr)
