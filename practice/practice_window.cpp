@@ -537,6 +537,9 @@ void PracticeWindow::Load() {
         if (take() == Take::First)
             lblDate_->setText(MarkingDateText(services_.calendar->now().date()));
         tick(skin_.cursor());
+        // A pupil can start typing at once, also in a second take whose
+        // first parts are locked.
+        focusFirstAnswer();
     } catch (...) {
         forgetPageFile();
         throw;

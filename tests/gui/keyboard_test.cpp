@@ -124,6 +124,7 @@ TEST_F(KeyboardTest, aWholePaperIsTakenMarkedRetriedReportedAndErasedByKeysAlone
     ASSERT_NE(w, nullptr) << "the paper did not open from the keyboard";
     EXPECT_EQ(c().LChose, "2");
     EXPECT_EQ(c().PaperNum, "108");
+    EXPECT_EQ(K::keyTarget(), w->Frame(1)->FA()) << "the paper opens ready for typing";
 
     K::press(Qt::Key_A, Qt::AltModifier);
     ASSERT_EQ(K::keyTarget(), w->Frame(1)->FA()) << "Alt+A goes to the first answer";
