@@ -8,6 +8,7 @@
 #include "main_window/erase_page.h"
 #include "main_window/home_page.h"
 #include "main_window/report/report_page.h"
+#include "main_window/report/report_saving.h"
 #include "marking/answer_judge.h"
 #include "marking/paper_marking.h"
 #include "practice/answer_box.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -214,6 +216,15 @@ TEST_F(KeyboardTest, aWholePaperIsTakenMarkedRetriedReportedAndErasedByKeysAlone
     K::press(Qt::Key_Space);
     ReportPage* report = c().Body_Report;
     ASSERT_TRUE(report->isVisible());
+    // The save buttons inside the overall section come between its bar and
+    // the next one, as they are seen.
+    ASSERT_TRUE(K::tabTo(report->sectionBar(ReportSection::Overall)));
+    K::press(Qt::Key_Tab);
+    EXPECT_EQ(K::keyTarget(), static_cast<QWidget*>(c().reportSaveButtons()->saveReport()));
+    K::press(Qt::Key_Tab);
+    EXPECT_EQ(K::keyTarget(), static_cast<QWidget*>(c().reportSaveButtons()->saveResults()));
+    K::press(Qt::Key_Tab);
+    EXPECT_EQ(K::keyTarget(), report->sectionBar(ReportSection::Topical));
     for (ReportSection section : {ReportSection::Topical, ReportSection::Trend}) {
         ASSERT_TRUE(K::tabTo(report->sectionBar(section)));
         K::press(Qt::Key_Return);
