@@ -2,6 +2,7 @@
 
 #include "main_window/click_label.h"
 #include "main_window/web_link.h"
+#include "ui_frame/accessibility.h"
 #include "ui_frame/logic/skin_palette.h"
 #include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
@@ -60,6 +61,8 @@ AboutPage::AboutPage(std::shared_ptr<const PictureSource> pictures, QWidget* par
                          QApplication::palette().color(QPalette::Active, QPalette::Highlight));
     lbl_OVURL->setPalette(linkPalette);
     lbl_OVURL->setToolTip(QStringLiteral("Go to Orvanta home page"));
+    setAccessibleKind(lbl_OVURL, AccessibleKind::Link);
+    lbl_OVURL->setAccessibleDescription(lbl_OVURL->toolTip());
     setHandPointer();
     connect(lbl_OVURL, &ClickLabel::clicked, this, &AboutPage::linkClicked);
 

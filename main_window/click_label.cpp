@@ -1,5 +1,7 @@
 #include "click_label.h"
 
+#include "ui_frame/accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@ namespace orvanta {
 ClickLabel::ClickLabel(QWidget* parent)
     : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus);
+    setAccessibleKind(this, AccessibleKind::Button);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

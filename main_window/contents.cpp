@@ -23,6 +23,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 
 namespace orvanta {
@@ -193,6 +194,11 @@ void Contents::createPages() {
             &Contents::SaveReportPdf);
     connect(reportSaveButtons_, &ReportSaveButtons::saveResultsClicked, this,
             &Contents::SaveResultsCsv);
+    // Tab reaches the two buttons inside the open overall section, in the
+    // order they are seen: its bar, the buttons, then the next bar.
+    setTabOrder(Body_Report->sectionBar(ReportSection::Overall), reportSaveButtons_->saveReport());
+    setTabOrder(reportSaveButtons_->saveReport(), reportSaveButtons_->saveResults());
+    setTabOrder(reportSaveButtons_->saveResults(), Body_Report->sectionBar(ReportSection::Topical));
 
     for (QWidget* page : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_About),
                           static_cast<QWidget*>(Body_Trash), static_cast<QWidget*>(Body_Report)}) {

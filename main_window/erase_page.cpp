@@ -76,6 +76,8 @@ PictureButton* ErasePage::makeButton(const char* name, const QString& caption) {
 }
 
 void ErasePage::setState(State state) {
+    // Read before the button hides: hiding it moves the focus away.
+    const bool offerFocused = ButTrash->hasFocus();
     state_ = state;
     Trashlbl1->setVisible(state == State::Offer);
     ButTrash->setVisible(state == State::Offer);
@@ -83,7 +85,7 @@ void ErasePage::setState(State state) {
     ButTrash_No->setVisible(state == State::Confirm);
     ButTrash_Yes->setVisible(state == State::Confirm);
     Trashlbl3->setVisible(state == State::Done);
-    if (state == State::Confirm && ButTrash->hasFocus())
+    if (state == State::Confirm && offerFocused)
         ButTrash_No->setFocus(Qt::TabFocusReason);
 }
 

@@ -176,6 +176,10 @@ void HomePage::createPaperBlocks() {
             button->setPictures(loadPictures);
             button->setPicture(loadPictures.off);
             button->setToolTip(PaperButton{k, take}.toolTip());
+            button->setAccessibleName(
+                QStringLiteral("Paper %1, %2 attempt")
+                    .arg(k)
+                    .arg(take == 1 ? QStringLiteral("first") : QStringLiteral("second")));
             button->setFocusPolicy(Qt::TabFocus);
             button->setCursor(Qt::PointingHandCursor);
             connect(button, &PictureButton::clicked, this,
@@ -241,7 +245,17 @@ void HomePage::showPaperList(const PaperList& list, bool available) {
               static_cast<QWidget*>(MSA[i]), static_cast<QWidget*>(MSB[i])})
             control->setVisible(available);
         Pb[i]->setVisible(available && block.secondTakeButtonShown);
+        // A screen reader hears the score with the button, not in a label
+        // the keyboard never reaches.
+        describePaperButton(Pa[i], block.firstScore);
+        describePaperButton(Pb[i], block.secondScore);
     }
+}
+
+void HomePage::describePaperButton(PictureButton* button, const QString& score) {
+    button->setAccessibleDescription(
+        button->toolTip() + (score.isEmpty() ? QStringLiteral("; not marked yet")
+                                             : QStringLiteral("; score %1 percent").arg(score)));
 }
 
 void HomePage::showScore(QLabel* score, const QString& text, int leftTwips) {

@@ -74,6 +74,7 @@ private:
     void createPaperBlocks();
     // Shows `text` on a score label standing at `leftTwips`, whole.
     void showScore(QLabel* score, const QString& text, int leftTwips);
+    void describePaperButton(PictureButton* button, const QString& score);
 
     std::shared_ptr<const PictureSource> pictures_;
     std::array<QLabel*, 5> paperCaption_{};

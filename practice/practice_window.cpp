@@ -3,12 +3,14 @@
 #include "practice/answer_box.h"
 #include "practice/answer_notes.h"
 #include "practice/answer_sheet.h"
+#include "practice/logic/spoken_text.h"
 #include "practice/marking_bar.h"
 #include "practice/question_browser.h"
 
 #include "data/resource_install.h"
 #include "marking/answer_judge.h"
 #include "marking/score.h"
+#include "ui_frame/accessibility.h"
 #include "ui_frame/logic/skin_palette.h"
 #include "ui_frame/logic/units.h"
 #include "ui_frame/picture_box.h"
@@ -16,17 +18,21 @@
 #include "ui_frame/ui_font.h"
 #include "ui_frame/widget_helpers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <stdexcept>
 
@@ -44,9 +50,16 @@ constexpr int kAnsweredMargin = 4;
 constexpr int kAnsweredSpacing = 2;
 constexpr int kMaxPartsPerPaper = 80;
 
+// Shortcuts beside the toolbar's: the answer sheet's handle, the list of
+// questions left, the first answer box.
+constexpr char kSheetShortcut[] = "Alt+H";
+constexpr char kQuestionListShortcut[] = "Alt+Q";
+constexpr char kAnswersShortcut[] = "Alt+A";
+
 struct ToolbarButton {
     const char* caption;
     const char* toolTip;
+    const char* shortcut; // shown after the tooltip
     ButtonPictures pictures;
 };
 
@@ -54,17 +67,27 @@ const std::array<ToolbarButton, kToolbarButtonCount>& toolbarButtons() {
     static const std::array<ToolbarButton, kToolbarButtonCount> buttons = {{
         {"Save",
          "Save paper",
+         "Ctrl+S",
          {"save_off.bmp", "save_on.bmp", "save_pressed.bmp", "save_disabled.bmp"}},
         {"Mark",
          "Mark paper",
+         "Alt+M",
          {"mark_off.bmp", "mark_on.bmp", "mark_pressed.bmp", "mark_disabled.bmp"}},
-        {"Print", "Print question", {"print_off.bmp", "print_on.bmp", "print_pressed.bmp", {}}},
-        {"Close", "Close paper", {"close_off.bmp", "close_on.bmp", "close_pressed.bmp", {}}},
+        {"Print",
+         "Print question",
+         "Ctrl+P",
+         {"print_off.bmp", "print_on.bmp", "print_pressed.bmp", {}}},
+        {"Close",
+         "Close paper",
+         "Alt+C",
+         {"close_off.bmp", "close_on.bmp", "close_pressed.bmp", {}}},
         {"Back",
          "Previous question",
+         "Alt+B",
          {"back_off.bmp", "back_on.bmp", "back_pressed.bmp", "back_disabled.bmp"}},
         {"Next",
          "Next question",
+         "Alt+N",
          {"forward_off.bmp", "forward_on.bmp", "forward_pressed.bmp", "forward_disabled.bmp"}},
     }};
     return buttons;
@@ -142,7 +165,9 @@ void PracticeWindow::buildControls(QWebEngineProfile* profile) {
     handle->setToolTip(QStringLiteral("Hide answer sheet"));
     handle->setFallbackSize(QSize(6, 48));
     handle->setCursor(Qt::PointingHandCursor);
+    handle->setFocusPolicy(Qt::TabFocus);
     connect(handle, &PictureButton::clicked, this, &PracticeWindow::ToggleAnswerSheet);
+    addShortcut(QString::fromLatin1(kSheetShortcut), [handle] { handle->activate(); });
     imgHandle_ = handle;
 
     buildBottomStrip();
@@ -159,6 +184,7 @@ void PracticeWindow::buildControls(QWebEngineProfile* profile) {
         edge->setMouseTracking(true);
         edge->installEventFilter(this);
     }
+    buildKeyboardAccess();
 }
 
 void PracticeWindow::buildPaperSum() {
@@ -190,7 +216,16 @@ void PracticeWindow::buildToolbar() {
         button->setFallbackSize(size);
         button->setPictures(design.pictures);
         button->setPicture(design.pictures.off);
-        button->setToolTip(QString::fromLatin1(design.toolTip));
+        // Reached with Tab and pressed with Space or Enter, or from anywhere
+        // in the window with its shortcut, which its tooltip shows.
+        button->setFocusPolicy(Qt::TabFocus);
+        const QString shortcut = QString::fromLatin1(design.shortcut);
+        button->setToolTip(toolTipWithShortcut(QString::fromLatin1(design.toolTip), shortcut));
+        addShortcut(shortcut, [this, button] {
+            // The enables of this moment, not of the last tick.
+            updateToolbar(skin_.cursor());
+            button->activate();
+        });
         // The caption lies on the foot of the picture, under its pictogram.
         // A click on it is a click on the button, but a press on it alone
         // does not press the button: only a press on the picture shows the
@@ -290,6 +325,9 @@ void PracticeWindow::buildBottomStrip() {
     remQns_->setGeometry(56, 3, 66, 19);
     connect(remQns_, &QComboBox::activated, this,
             [this](int index) { GoToQuestion(remQns_->itemText(index).toInt(), false); });
+    // The arrow keys open the list rather than go to its first question at
+    // once: the list is rebuilt at every move, so they could go no further.
+    remQns_->installEventFilter(this);
 
     buildMarkingBar();
 }
@@ -310,6 +348,136 @@ void PracticeWindow::buildMarkingBar() {
     // The bar takes the remaining-questions panel's place in the footer.
     fmeMark_->installEventFilter(this);
     markingBar_ = new MarkingBar(fmeMark_, QList<QWidget*>(imgBar_.begin(), imgBar_.end()), this);
+}
+
+// Names for screen readers, the shortcuts that are not the toolbar's, and
+// the Tab order: the toolbar, the page, the answers, the questions left, the
+// answer sheet's handle.
+void PracticeWindow::buildKeyboardAccess() {
+    nameForScreenReader(remQns_, QStringLiteral("Questions left"),
+                        QStringLiteral("Choose a question that has an empty answer (%1)")
+                            .arg(QString::fromLatin1(kQuestionListShortcut)));
+    addShortcut(QString::fromLatin1(kQuestionListShortcut), [this] {
+        if (!remQns_->isVisibleTo(this))
+            return;
+        remQns_->setFocus(Qt::ShortcutFocusReason);
+        remQns_->showPopup();
+    });
+    addShortcut(QString::fromLatin1(kAnswersShortcut), [this] { focusFirstAnswer(); });
+    nameForScreenReader(sizer_, QStringLiteral("Resize grip"));
+    // The answer boxes scroll into sight as they take the focus; the view
+    // holding them is no stop of its own.
+    ansBox_->framesView()->setFocusPolicy(Qt::NoFocus);
+    // The page's input widget is the stop, in its place in the chain; the
+    // browser holding it is none, else Tab would land on it a second time.
+    browser_->setFocusPolicy(Qt::NoFocus);
+    connect(browser_, &QuestionBrowser::focusProxyChanged, this, &PracticeWindow::orderFocusChain);
+    orderFocusChain();
+    nameControls();
+}
+
+// The first box the pupil can still type in, else the first box (to read
+// a marked sheet).
+void PracticeWindow::focusFirstAnswer() {
+    const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
+    AnswerBox* target = Frame(1)->FA();
+    for (int k = parts; k >= 1; --k) {
+        if (!Frame(k)->FA()->isReadOnly())
+            target = Frame(k)->FA();
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
+}
+
+void PracticeWindow::addShortcut(const QString& keys, std::function<void()> action) {
+    auto* shortcut = new QShortcut(QKeySequence(keys), this);
+    connect(shortcut, &QShortcut::activated, this, std::move(action));
+}
+
+QList<QWidget*> PracticeWindow::focusStops() const {
+    QList<QWidget*> chain(toolbar_.begin(), toolbar_.end());
+    // The page's own input widget, made by the engine, once it exists.
+    chain.append(browser_->focusProxy() ? browser_->focusProxy() : browser_);
+    for (int k = 1; k <= kAnswerFrameCount; ++k)
+        chain.append(Frame(k)->FA());
+    chain.append(remQns_);
+    chain.append(imgHandle_);
+    return chain;
+}
+
+void PracticeWindow::orderFocusChain() {
+    const QList<QWidget*> chain = focusStops();
+    for (qsizetype k = 0; k + 1 < chain.size(); ++k)
+        setTabOrder(chain.at(k), chain.at(k + 1));
+}
+
+bool PracticeWindow::focusNextPrevChild(bool next) {
+    // Tab goes round the stops in their order, also from the last to the
+    // first: Qt's own wrap-around would let the page's input widget take
+    // the focus back.
+    const QList<QWidget*> stops = focusStops();
+    const qsizetype at = stops.indexOf(QApplication::focusWidget());
+    if (at < 0)
+        return QWidget::focusNextPrevChild(next);
+    const qsizetype n = stops.size();
+    for (qsizetype step = 1; step < n; ++step) {
+        QWidget* stop = stops.at(((next ? at + step : at - step) % n + n) % n);
+        if (stop->isVisibleTo(this) && stop->isEnabled() && (stop->focusPolicy() & Qt::TabFocus)) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+// The figures a screen reader reads, at every tick; a name is renamed only
+// when its text changed.
+void PracticeWindow::nameControls() {
+    nameForScreenReader(browser_, QuestionTitle(current_),
+                        QStringLiteral("The question page. %1 goes to the answers.")
+                            .arg(QString::fromLatin1(kAnswersShortcut)));
+    nameForScreenReader(pScoring_, ScoreName(pScoring_->text()));
+    nameForScreenReader(lblAnsweredQ_, AnsweredName(lblAnsweredQ_->text(), lblTotalQ_->text()));
+    nameForScreenReader(lblTotalQ_, QStringLiteral("Parts in the paper: ") + lblTotalQ_->text());
+    nameForScreenReader(imgHandle_,
+                        sheetShown_ ? QStringLiteral("Hide answer sheet")
+                                    : QStringLiteral("Show answer sheet"),
+                        QStringLiteral("Shortcut ") + QString::fromLatin1(kSheetShortcut));
+    if (take() == Take::First) {
+        nameForScreenReader(lblClock_,
+                            QStringLiteral("Clock: ") + SpokenDuration(elapsedSeconds()));
+        nameForScreenReader(lblDate_, QStringLiteral("Date: ") + lblDate_->text());
+        nameForScreenReader(lTime_,
+                            QStringLiteral("Time taken: ") + SpokenClockText(lTime_->text()));
+        nameForScreenReader(eTime_, QStringLiteral("Date completed: ") + eTime_->text());
+    }
+}
+
+// The answer frames of the question on screen, for a screen reader: each box
+// says which part it answers and, once marked, how it was marked, with the
+// model answer and the note where the sheet shows them.
+void PracticeWindow::describeAnswerFrames() {
+    const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
+    const bool marked = status_ == QLatin1String("1");
+    for (int k = 1; k <= parts; ++k) {
+        AnswerFrame* frame = Frame(k);
+        nameForScreenReader(frame->M(), ModelAnswerName(current_, k, parts) + QStringLiteral(": ") +
+                                            frame->M()->text());
+        nameForScreenReader(frame->FR(), ResultName(frame->FR()->code()),
+                            ResultDescription(true, current_, k, parts));
+        if (frame->SR())
+            nameForScreenReader(frame->SR(), ResultName(frame->SR()->code()),
+                                ResultDescription(false, current_, k, parts));
+        ResultLabel* result = take() == Take::First ? frame->FR() : frame->SR();
+        QString description = frame->FA()->toolTip();
+        if (marked) {
+            description = MarkedAnswerDescription(
+                ResultName(result->code()),
+                frame->M()->isVisibleTo(frame) ? frame->M()->text() : QString(), result->toolTip());
+        } else if (frame->FA()->isReadOnly()) {
+            description = QStringLiteral("Right the first time");
+        }
+        nameForScreenReader(frame->FA(), AnswerBoxName(current_, k, parts), description);
+    }
 }
 
 QLabel* PracticeWindow::lblTB(int number) const {
@@ -369,6 +537,9 @@ void PracticeWindow::Load() {
         if (take() == Take::First)
             lblDate_->setText(MarkingDateText(services_.calendar->now().date()));
         tick(skin_.cursor());
+        // A pupil can start typing at once, also in a second take whose
+        // first parts are locked.
+        focusFirstAnswer();
     } catch (...) {
         forgetPageFile();
         throw;
@@ -549,6 +720,7 @@ void PracticeWindow::GoToQuestion(int target, bool focusFirstAnswer) {
     if (focusFirstAnswer)
         Frame(1)->FA()->setFocus(Qt::OtherFocusReason);
     updateToolbar(skin_.cursor());
+    nameControls();
 }
 
 void PracticeWindow::ShowQuestionFrames() {
@@ -618,6 +790,7 @@ void PracticeWindow::FillRetryFrame(AnswerFrame* frame, int part) {
 void PracticeWindow::ArrangeAnswerFrames() {
     ansBox_->ArrangeAnswerFrames(std::min(session_.partsOf(current_), kAnswerFrameCount));
     showAnswerNotes();
+    describeAnswerFrames();
 }
 
 // Beside the crosses of a sheet marked in this take: why a near miss missed.
@@ -788,6 +961,7 @@ void PracticeWindow::tick(const QPoint& cursor) {
         lblClock_->setText(clockText());
     lblAnsweredQ_->setText(QString::number(AnsweredCount(session_.progress().answers)));
     percentSign_->setVisible(!pScoring_->text().isEmpty());
+    nameControls();
 }
 
 void PracticeWindow::updateToolbar(const QPoint& cursor) {
@@ -976,6 +1150,14 @@ void PracticeWindow::mouseReleaseEvent(QMouseEvent*) {
 }
 
 bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == remQns_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown || key == Qt::Key_Home || key == Qt::Key_End) {
+            remQns_->showPopup();
+            return true;
+        }
+    }
     if (watched == fmeMark_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
         layOutBottomStrip();
     if (event->type() == QEvent::MouseMove) {

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -192,6 +193,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls(QWebEngineProfile* profile);
@@ -199,6 +201,13 @@ private:
     void buildPaperSum();
     void buildBottomStrip();
     void buildMarkingBar();
+    void buildKeyboardAccess();
+    void addShortcut(const QString& keys, std::function<void()> action);
+    QList<QWidget*> focusStops() const;
+    void orderFocusChain();
+    void focusFirstAnswer();
+    void nameControls();
+    void describeAnswerFrames();
     void loadPictures();
     void paintBackgrounds();
     void drawAnswerBorders();

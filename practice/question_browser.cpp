@@ -98,6 +98,15 @@ bool QuestionBrowser::IsRefusedInput(const QEvent* event) {
     return false;
 }
 
+bool QuestionBrowser::IsLeavingKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers others =
+        key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return others == Qt::NoModifier && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+}
+
 void QuestionBrowser::watchFocusProxy() {
     QWidget* proxy = focusProxy();
     if (!proxy || proxy == watched_)
@@ -111,6 +120,7 @@ void QuestionBrowser::watchFocusProxy() {
         if (watched_ == proxy)
             watched_ = nullptr;
     });
+    emit focusProxyChanged(proxy);
 }
 
 bool QuestionBrowser::event(QEvent* event) {
@@ -125,6 +135,13 @@ bool QuestionBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watched_ && IsRefusedInput(event)) {
         if (invalidOperation_)
             invalidOperation_(this);
+        return true;
+    }
+    if (watched == watched_ && IsLeavingKey(event)) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const bool back =
+            key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
+        focusNextPrevChild(!back);
         return true;
     }
     return QWebEngineView::eventFilter(watched, event);

@@ -74,6 +74,16 @@ public:
     // answers with "Invalid operation".
     static bool IsRefusedInput(const QEvent* event);
 
+    // Whether `event` (arriving at the focus proxy) is Tab or Shift+Tab,
+    // which leave the page for the window's next or previous control: the
+    // question pages hold nothing to tab through, and the keyboard must
+    // never be caught in a page.
+    static bool IsLeavingKey(const QEvent* event);
+
+signals:
+    // The page's input widget (the focus proxy) was made anew.
+    void focusProxyChanged(QWidget* proxy);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

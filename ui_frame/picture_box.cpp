@@ -1,5 +1,6 @@
 #include "picture_box.h"
 
+#include "ui_frame/accessibility.h"
 #include "ui_frame/ui_font.h"
 
 #include <QKeyEvent>
@@ -103,6 +104,12 @@ PictureButton::PictureButton(std::shared_ptr<const PictureSource> pictures, QWid
                              Sizing sizing)
     : PictureBox(std::move(pictures), parent, sizing) {
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleKind(this, AccessibleKind::Button);
+}
+
+void PictureButton::activate() {
+    if (isEnabled())
+        emit clicked();
 }
 
 void PictureButton::updateLook(const QPoint& cursor, bool pressTrack) {
@@ -148,7 +155,7 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     if (!event->isAutoRepeat())
-        emit clicked();
+        activate();
 }
 
 void PictureButton::paintEvent(QPaintEvent* event) {

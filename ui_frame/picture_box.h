@@ -99,7 +99,8 @@ QString buttonPicture(const ButtonPictures& pictures, bool enabled, bool underCu
 // this button's pressed()/released() signals (toolbars share one flag among
 // their buttons). clicked() fires on a left-button release over the button
 // after a press on it, and, when the button takes focus, on Space, Enter or
-// Return. A disabled button ignores clicks, also on its caption.
+// Return. A disabled button ignores clicks, also on its caption. Screen
+// readers are told it is a button (accessibility.h).
 class PictureButton : public PictureBox {
     Q_OBJECT
 public:
@@ -121,6 +122,10 @@ public:
     // clicks act as clicks on this button. Presses on it do not count as
     // presses of the button.
     void forwardClicksFrom(QWidget* control);
+
+    // Clicks the button as Space does, when it is enabled: also what a
+    // screen reader's press action and the windows' shortcuts call.
+    Q_INVOKABLE void activate();
 
 signals:
     // Any mouse button went down on the button / came up after such a press.

@@ -1,5 +1,6 @@
 #include "pop_up.h"
 
+#include "ui_frame/accessibility.h"
 #include "ui_frame/logic/units.h"
 #include "ui_frame/ui_font.h"
 
@@ -58,6 +59,7 @@ frmPopUp::frmPopUp(SkinContext skin, QString& popUpResponse, QWidget* parent)
     connect(frame_, &SkinnedFrame::hoverTick, this, &frmPopUp::updateButtonLooks);
 
     layOutContent();
+    setAccessibleKind(this, AccessibleKind::Alert);
 }
 
 PictureButton* frmPopUp::makeButton(const char* name, const QString& caption) {
@@ -92,6 +94,11 @@ void frmPopUp::CallPop(const QString& title, const QString& message, int buttonC
                        QWidget* owner) {
     frame_->setTitle(title);
     lblMessage_->setText(message);
+    // A screen reader announces the title and message when the pop-up shows,
+    // and reads the message again with the button that has the focus.
+    nameForScreenReader(this, title, message);
+    nameForScreenReader(but1_, QString(), message);
+    nameForScreenReader(but2_, QString(), message);
 
     buttonCount_ = buttonCount;
     if (buttonCount == 1) {
@@ -136,6 +143,7 @@ void frmPopUp::reject() {
 void frmPopUp::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     but1_->setFocus(Qt::ActiveWindowFocusReason);
+    announceAlert(this);
 }
 
 void frmPopUp::keyPressEvent(QKeyEvent* event) {

@@ -40,6 +40,8 @@ inline constexpr char kPopUpNo[] = "False";
 // Keyboard: the first button has the focus when the pop-up opens; Tab and
 // the arrow keys move between the buttons; Space, Enter and Return choose the
 // focused button; the focused button shows a dotted focus rectangle.
+// Screen readers are told it is an alert named by its title, with the
+// message as its description (also the buttons'), when it shows.
 class frmPopUp : public QDialog {
     Q_OBJECT
 public:

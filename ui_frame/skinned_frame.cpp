@@ -95,20 +95,21 @@ void SkinnedFrame::createPieces() {
     controls_.ImgIco = piece("ImgIco", Sizing::FitPicture, kIconFallback);
     controls_.ImgIco->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto button = [&](const char* name) {
+    auto button = [&](const char* name, const char* spoken) {
         auto* b = new PictureButton(pictures, window_);
         b->setObjectName(QString::fromLatin1(name));
+        b->setAccessibleName(QString::fromLatin1(spoken));
         b->setFallbackSize(kTitleButtonFallback);
         return b;
     };
-    controls_.imgProgClose = button("imgProgClose");
+    controls_.imgProgClose = button("imgProgClose", "Close");
     connect(controls_.imgProgClose, &PictureButton::clicked, this, &SkinnedFrame::closeClicked);
     if (hasMaximiseButton(kind_)) {
-        controls_.imgProgMax = button("imgProgMax");
+        controls_.imgProgMax = button("imgProgMax", "Maximise");
         connect(controls_.imgProgMax, &PictureButton::clicked, this,
                 &SkinnedFrame::toggleMaximised);
     }
-    controls_.imgProgMin = button("imgProgMin");
+    controls_.imgProgMin = button("imgProgMin", "Minimise");
     connect(controls_.imgProgMin, &PictureButton::clicked, window_, &QWidget::showMinimized);
 }
 

@@ -116,6 +116,8 @@ ReportPage::SectionBar ReportPage::makeBar(int number, const QString& caption, c
     section.bar->setFallbackSize(QSize(designSize().width(), kBarHeight));
     section.bar->setToolTip(tip);
     section.bar->setCursor(Qt::PointingHandCursor);
+    // Each section opens from the keyboard too: Tab to its bar, Space or Enter.
+    section.bar->setFocusPolicy(Qt::TabFocus);
 
     section.caption = makeLabel(section.bar, QStringLiteral("lblRCBar%1").arg(number), caption,
                                 uiFont(10, true), kInk);

@@ -25,9 +25,8 @@
 #include "practice/logic/practice_rules.h"
 #include "practice/practice_launcher.h"
 #include "practice/practice_window.h"
+#include "tests/gui/program_under_test.h"
 #include "tests/practice/practice_test_support.h"
-#include "tests/support/manual_clock.h"
-#include "tests/support/manual_monotonic_clock.h"
 #include "tests/support/pdf_text.h"
 #include "ui_frame/picture_box.h"
 
@@ -65,21 +64,11 @@ constexpr int kPaperInTopic = 3;
 constexpr int kPaperIndex = 5 * (kTopic - 1) + kPaperInTopic; // 8
 constexpr int kPaperNumber = 100 + kPaperIndex;               // 108
 
-// The pointer stays away from every control: hover pictures play no part.
-const QPoint kAway(-1000, -1000);
-
 // A wrong answer of the part's kind: another option, or the key with a slip.
 QString wrongAnswerFor(const QString& key, const QString& type, const QString& slip) {
     if (type == u"Q")
         return QString::number(key.toInt() % 4 + 1);
     return key + slip;
-}
-
-QByteArray paperRecord(const QStringList& values) {
-    QByteArray line = '#' + QByteArray::number(kPaperNumber) + '#';
-    for (const QString& value : values)
-        line += '>' + value.toLatin1();
-    return line;
 }
 
 bool shownIn(const QWidget* child) {
@@ -95,43 +84,11 @@ QStringList questionRange(int first, int last) {
 
 class JourneyTest : public testing::Test {
 protected:
-    JourneyTest()
-        : savedHome_(qgetenv("ORVANTA_HOME")) {
-        static const bool registered = RegisterResourceBundle(
-            QCoreApplication::applicationDirPath() + QStringLiteral("/orvanta.rcc"));
-        if (!registered)
-            throw std::runtime_error("build/bin/orvanta.rcc is missing");
-        qputenv("ORVANTA_HOME", home_.path().toLocal8Bit());
-    }
-
-    ~JourneyTest() override {
-        // The launcher goes first, taking its window and browser profile.
-        launcher_.reset();
-        contents_.reset();
-        if (savedHome_.isNull())
-            qunsetenv("ORVANTA_HOME");
-        else
-            qputenv("ORVANTA_HOME", savedHome_);
-    }
-
-    // The program's start, as main() does it, with the clocks, the marking
-    // bar and the print dialogs under the test's control.
+    // The program's start, as main() does it, with the print dialogs under
+    // the test's control too.
     void startProgram() {
-        contents_ = std::make_unique<Contents>(library(), AppFolder::fromEnvironment(), nullptr,
-                                               [] { return kAway; });
-        PracticeServices services;
-        services.monotonic = clock_;
-        services.calendar = calendar_;
-        services.invalidOperation = [this](QWidget*) { ++invalidOperations_; };
-        services.placeCursor = [](QPoint) {};
-        services.leftButtonHeld = [] { return false; };
-        services.choosePrinter = [](QPrinter&, QWidget*) { return false; };
-        services.markingBarMs = 0;
-        launcher_ = std::make_unique<PracticeWindows>(contents_->practiceEnvironment(), *contents_,
-                                                      services);
-        contents_->setPracticeLauncher(launcher_.get());
+        program_.start();
         replacePrintDialogs();
-        store_ = std::make_unique<ProgressStore>(library(), folder(), contents_->lblCOD);
     }
 
     // A printer with nowhere to print to, whatever the machine has; the
@@ -145,17 +102,18 @@ protected:
                                  suggestedPdf_ = suggested;
                                  return pdfPath();
                              }};
-        Contents& c = *contents_;
+        Contents& c = program_.contents();
         c.resultsPrinter() = ResultsPrinter(popUpMessages(c.popUps(), &c), dialogs, &c);
         c.resultsPrinter().printer().setOutputFormat(QPrinter::PdfFormat);
         c.resultsPrinter().printer().setOutputFileName({});
     }
 
-    Contents& c() { return *contents_; }
-    HomePage& home() { return *contents_->Body_Home; }
-    PopUpChannel& popUps() { return contents_->popUps(); }
-    ResourceLibrary library() const { return ResourceLibrary(ResourceLibrary::bundledRoot()); }
-    AppFolder folder() const { return AppFolder(home_.path()); }
+    Contents& c() { return program_.contents(); }
+    const Contents& c() const { return program_.contents(); }
+    HomePage& home() { return *c().Body_Home; }
+    PopUpChannel& popUps() { return c().popUps(); }
+    ResourceLibrary library() const { return program_.library(); }
+    AppFolder folder() const { return program_.folder(); }
     QString pdfPath() const { return out_.filePath(QStringLiteral("maths.pdf")); }
 
     // --- What the pupil does -------------------------------------------
@@ -167,22 +125,13 @@ protected:
     // Clicks a paper button of the Home page; the practice window it opens,
     // once its first page has loaded, or null.
     PracticeWindow* openPaper(PictureButton* paperButton) {
-        std::unique_ptr<QSignalSpy> firstPage;
-        const auto opened = QObject::connect(
-            launcher_.get(), &PracticeWindows::practiceWindowOpened, [&](PracticeWindow* w) {
-                firstPage = std::make_unique<QSignalSpy>(w, &PracticeWindow::pageLoaded);
-            });
-        click(paperButton);
-        QObject::disconnect(opened);
-        if (!firstPage || (firstPage->isEmpty() && !firstPage->wait(kPageTimeoutMs)))
-            return nullptr;
-        return firstPage->first().first().toBool() ? launcher_->practiceWindow() : nullptr;
+        return program_.openPaperBy([&] { click(paperButton); });
     }
 
     // Clicks toolbar button 1..6 of the practice window once the window's
     // timer has brought its enables up to date.
     void clickToolbar(PracticeWindow* w, int button) {
-        w->tick(kAway);
+        w->tick(kPointerAway);
         click(w->ToolBar(button));
     }
 
@@ -219,9 +168,10 @@ protected:
         clickToolbar(w, 4);
         EXPECT_EQ(popUps().lastTitle(), "Close Practice");
         EXPECT_EQ(popUps().lastMessage(), "Confirm?");
-        EXPECT_FALSE(launcher_->hasOpenPracticeWindow());
+        EXPECT_FALSE(program_.launcher().hasOpenPracticeWindow());
         EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, kPageTimeoutMs));
-        EXPECT_EQ(QDir(home_.path()).entryList({QStringLiteral("temppaper*")}), QStringList())
+        EXPECT_EQ(QDir(program_.homePath()).entryList({QStringLiteral("temppaper*")}),
+                  QStringList())
             << "the page file is removed";
     }
 
@@ -243,19 +193,16 @@ protected:
     }
 
     QString file(ProgressFile which, int subject = kMaths) const {
-        return store_->path(which, subject);
+        return program_.file(which, subject);
     }
     QByteArray record(ProgressFile which) const { return recordLine(file(which), kPaperNumber); }
     QString summary(SummaryRows::Row row) const {
-        return store_->ReadSummary(kMaths, subjectPaperCount()).value(row, kPaperIndex);
+        return program_.store().ReadSummary(kMaths, subjectPaperCount()).value(row, kPaperIndex);
     }
-    int subjectPaperCount() const { return contents_->course().subject(kMaths).paperCount; }
-    QByteArray templateBytes(ProgressFile which, int subject) const {
-        return readBytes(library().pathOf(ProgressTemplateResource(subject, which)));
-    }
+    int subjectPaperCount() const { return c().course().subject(kMaths).paperCount; }
     // A control of the main window by its design name.
     QWidget* widget(const char* objectName) {
-        auto* found = contents_->findChild<QWidget*>(QLatin1String(objectName));
+        auto* found = c().findChild<QWidget*>(QLatin1String(objectName));
         if (!found)
             throw std::runtime_error(std::string("no control ") + objectName);
         return found;
@@ -267,7 +214,7 @@ protected:
     bool shown(const char* objectName) { return widget(objectName)->isVisible(); }
     // The pixels of the trend plot in the points' pure blue.
     int trendDotPixels() {
-        const QImage& image = contents_->Body_Report->trendPlot()->image();
+        const QImage& image = c().Body_Report->trendPlot()->image();
         int blue = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
@@ -278,11 +225,11 @@ protected:
 
     void expectEveryProgressFileAsItsTemplate() {
         for (int s = 1; s <= kSubjectCount; ++s) {
-            if (!contents_->course().subject(s).present())
+            if (!c().course().subject(s).present())
                 continue;
             for (ProgressFile which : kProgressFiles)
-                EXPECT_EQ(readBytes(file(which, s)), templateBytes(which, s))
-                    << ProgressFileName(which, s, contents_->lblCOD).toStdString();
+                EXPECT_EQ(readBytes(file(which, s)), program_.templateBytes(which, s))
+                    << ProgressFileName(which, s, c().lblCOD).toStdString();
         }
     }
 
@@ -300,18 +247,10 @@ protected:
         }
     }
 
-    QTemporaryDir home_;
+    ProgramUnderTest program_;
     QTemporaryDir out_;
-    QByteArray savedHome_;
-    std::shared_ptr<ManualMonotonicClock> clock_ = std::make_shared<ManualMonotonicClock>();
-    std::shared_ptr<ManualClock> calendar_ =
-        std::make_shared<ManualClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 30)));
-    int invalidOperations_ = 0;
     QString suggestedPdf_;
     ModalGuard unansweredDialogs_;
-    std::unique_ptr<Contents> contents_;
-    std::unique_ptr<PracticeWindows> launcher_;
-    std::unique_ptr<ProgressStore> store_;
     PaperContent paper_;
     QStringList selfAnswers_;
 };
@@ -390,9 +329,9 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     clickToolbar(w, 1);
     EXPECT_EQ(popUps().lastTitle(), "Orvanta");
     EXPECT_EQ(popUps().lastMessage(), "Paper saved");
-    EXPECT_EQ(record(ProgressFile::FirstAnswers), paperRecord(firstAnswers));
+    EXPECT_EQ(record(ProgressFile::FirstAnswers), paperRecord(kPaperNumber, firstAnswers));
     EXPECT_EQ(readBytes(file(ProgressFile::FirstResults)),
-              templateBytes(ProgressFile::FirstResults, kMaths));
+              program_.templateBytes(ProgressFile::FirstResults, kMaths));
     EXPECT_EQ(summary(SummaryRows::FSE), "");
 
     // --- Mark --------------------------------------------------------------
@@ -403,8 +342,8 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     const QString firstPercent = PercentageText(firstScore, paper_.totalMarks);
     ASSERT_LT(firstPercent.toDouble(), 99.0) << "the paper must be open to a second take";
 
-    clock_->advanceSeconds(12 * 60 + 34);
-    w->tick(kAway);
+    program_.clock().advanceSeconds(12 * 60 + 34);
+    w->tick(kPointerAway);
     EXPECT_EQ(w->lblClock()->text(), "0:12:34");
     popUps().setNextAnswers({true});
     clickToolbar(w, 2);
@@ -430,8 +369,8 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     expectFirstTakeMarks(w, firstResults);
     EXPECT_EQ(w->Frame(1)->FR()->code(), W);
 
-    EXPECT_EQ(record(ProgressFile::FirstAnswers), paperRecord(firstAnswers));
-    EXPECT_EQ(record(ProgressFile::FirstResults), paperRecord(firstResults));
+    EXPECT_EQ(record(ProgressFile::FirstAnswers), paperRecord(kPaperNumber, firstAnswers));
+    EXPECT_EQ(record(ProgressFile::FirstResults), paperRecord(kPaperNumber, firstResults));
     EXPECT_EQ(summary(SummaryRows::FSE), firstPercent);
     EXPECT_EQ(summary(SummaryRows::LTM), "0:12:34");
     EXPECT_EQ(summary(SummaryRows::CDD), "7 Mar 2024");
@@ -522,15 +461,15 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     EXPECT_TRUE(shownIn(w->Frame(1)->M()));
     EXPECT_EQ(w->Frame(1)->M()->text(), paper_.keys.at(leftEmpty));
 
-    EXPECT_EQ(record(ProgressFile::SecondAnswers), paperRecord(secondAnswers));
-    EXPECT_EQ(record(ProgressFile::SecondResults), paperRecord(secondResults));
+    EXPECT_EQ(record(ProgressFile::SecondAnswers), paperRecord(kPaperNumber, secondAnswers));
+    EXPECT_EQ(record(ProgressFile::SecondResults), paperRecord(kPaperNumber, secondResults));
     EXPECT_EQ(summary(SummaryRows::SSE), secondPercent);
     EXPECT_EQ(summary(SummaryRows::SST), "1");
     EXPECT_EQ(summary(SummaryRows::FSE), firstPercent);
     EXPECT_EQ(summary(SummaryRows::LTM), "0:12:34");
     EXPECT_EQ(readBytes(file(ProgressFile::Trend)), trendAfterFirstTake) << "first takes only";
     EXPECT_EQ(readBytes(file(ProgressFile::FirstResults)), firstResultsFile);
-    EXPECT_EQ(record(ProgressFile::FirstAnswers), paperRecord(firstAnswers));
+    EXPECT_EQ(record(ProgressFile::FirstAnswers), paperRecord(kPaperNumber, firstAnswers));
     closePaper(w);
     EXPECT_EQ(home().MSA[kPaperInTopic - 1]->text(), firstPercent);
     EXPECT_EQ(home().MSB[kPaperInTopic - 1]->text(), secondPercent);
@@ -624,9 +563,10 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     closePaper(w);
     expectEveryProgressFileAsItsTemplate();
 
-    EXPECT_EQ(QDir(home_.path()).entryList({QStringLiteral("temp*")}, QDir::Files), QStringList())
+    EXPECT_EQ(QDir(program_.homePath()).entryList({QStringLiteral("temp*")}, QDir::Files),
+              QStringList())
         << "no scratch file or page file is left behind";
-    EXPECT_EQ(invalidOperations_, 0);
+    EXPECT_EQ(program_.invalidOperations(), 0);
     EXPECT_EQ(unansweredDialogs_.closed(), 0)
         << "dialogs nobody answered: " << unansweredDialogs_.titles().join(", ").toStdString();
 }

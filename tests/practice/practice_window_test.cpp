@@ -122,6 +122,7 @@ TEST(PracticeWindowTest, secondTakeCarriesOverThePartsRightTheFirstTime) {
     EXPECT_FALSE(wrong->FA()->isReadOnly());
     EXPECT_EQ(wrong->FA()->backgroundColour(), kAnswerWhite);
     EXPECT_FALSE(wrong->FR()->isVisibleTo(wrong));
+    EXPECT_EQ(w->focusWidget(), wrong->FA()) << "the caret waits in the first open box";
     EXPECT_NE(w->Frame(1)->SR(), nullptr);
     EXPECT_EQ(w->lblClock(), nullptr);
     EXPECT_EQ(w->lblSecondAttempt()->text(), "Second Attempt");
