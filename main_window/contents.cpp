@@ -188,7 +188,7 @@ void Contents::createPages() {
 
     Body_Report = new ReportPage(skin_, this);
     connect(Body_Report, &ReportPage::reportPosChanged, this,
-            [this](const QString& position) { txtReportPos = position; });
+            [this](const QString& position) { reportSection_ = ReportSectionOf(position); });
     reportSaveButtons_ = new ReportSaveButtons(Body_Report->sectionPanel(ReportSection::Overall));
     connect(reportSaveButtons_, &ReportSaveButtons::saveReportClicked, this,
             &Contents::SaveReportPdf);
@@ -224,7 +224,7 @@ void Contents::setCaptions() {
     Tablbl[3]->setToolTip(QStringLiteral("Help"));
     frame_->setTitle(c.title);
     Body_About->setCourseTitle(c.title);
-    lblCOD = c.code;
+    courseCode_ = c.code;
 }
 
 void Contents::placeTabs() {
@@ -253,13 +253,25 @@ void Contents::selectFirstSubject() {
         TabClick(kHelpTab);
         return;
     }
-    LChose = QString::number(first);
-    txtTabPos = LChose;
+    chosenSubject_ = first;
+    tabPos_ = first;
     // The tab click sets txtToolBarPos "1", txtReportPos "1" and loads the
     // subject through ShowPage, which leaves TopicCount "1" (topic 1 is
     // clicked): loading it a second time here would only read the same file
     // again.
     TabClick(first);
+}
+
+QString Contents::PaperNum() const {
+    return openedPaper_ ? QString::number(openedPaper_->paperNumber) : QString();
+}
+
+QString Contents::TakeNum() const {
+    return openedPaper_ ? QString::number(openedPaper_->take) : QString();
+}
+
+QString Contents::TtPapersCon() const {
+    return paperCount_ ? QString::number(*paperCount_) : QString();
 }
 
 PracticeEnvironment Contents::practiceEnvironment() const {
@@ -268,21 +280,21 @@ PracticeEnvironment Contents::practiceEnvironment() const {
 
 PaperHandOver Contents::paperHandOver() const {
     PaperHandOver paper;
-    paper.subject = LChose.toInt();
-    paper.courseCode = lblCOD;
-    paper.topicFirstIndex = TopicCount.toInt();
-    paper.paperCount = TtPapersCon.toInt();
-    paper.paperNumber = PaperNum.toInt();
-    paper.take = TakeNum.toInt();
+    paper.subject = chosenSubject_;
+    paper.courseCode = courseCode_;
+    paper.topicFirstIndex = topicFirstIndex_;
+    // Before a paper was opened (or a subject loaded) these are 0.
+    paper.paperCount = paperCount_.value_or(0);
+    paper.paperNumber = openedPaper_ ? openedPaper_->paperNumber : 0;
+    paper.take = openedPaper_ ? openedPaper_->take : 0;
     paper.topicName = Body_Home->SubH1->text();
     return paper;
 }
 
 // --- Home page -------------------------------------------------------------
 
-void Contents::LoadSubject(const QString& subjectField, const QString& codeField) {
-    const int subject = subjectField.toInt();
-    const ProgressStore store(library_, folder_, codeField);
+void Contents::LoadSubject(int subject, const QString& courseCode) {
+    const ProgressStore store(library_, folder_, courseCode);
     const SubjectInfo* info =
         subject >= 1 && subject <= kSubjectCount ? &course().subject(subject) : nullptr;
     const bool summaryTold = info && info->present() && !checkSubjectFiles(store, subject);
@@ -305,7 +317,7 @@ void Contents::LoadSubject(const QString& subjectField, const QString& codeField
             tellOnce(QStringLiteral("Your results in %1 could not be read. %2")
                          .arg(info->name, readableError(e.message())));
     }
-    TtPapersCon = QString::number(subject_.paperCount);
+    paperCount_ = subject_.paperCount;
     for (int row = 1; row <= kMaxTopics; ++row) {
         Body_Home->setTopicName(row, subject_.topicName(row));
         SetTopicRowVisible(row, Body_Home->Topic[row - 1], Body_Home->Bullet[row - 1]);
@@ -331,7 +343,7 @@ void Contents::SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet
 
 void Contents::TopicClick(int topic) {
     const int firstIndex = FirstPaperIndexOfTopic(topic);
-    TopicCount = QString::number(firstIndex);
+    topicFirstIndex_ = firstIndex;
     TopicChoosing(firstIndex);
     Topicbuttoncolour(Body_Home->Topic.at(topic - 1));
 }
@@ -357,12 +369,10 @@ void Contents::Topicbuttoncolour(ClickLabel* chosen) {
 }
 
 void Contents::OpenPaper(int offset, int take) {
-    const std::optional<PaperRequest> request =
-        orvanta::OpenPaper(TopicCount.toInt(), offset, take);
+    const std::optional<PaperRequest> request = orvanta::OpenPaper(topicFirstIndex_, offset, take);
     if (!request)
         return;
-    PaperNum = QString::number(request->paperNumber);
-    TakeNum = QString::number(request->take);
+    openedPaper_ = request;
     if (!launcher_) {
         tellPupil(QStringLiteral("Papers cannot be opened: this copy of the program has no "
                                  "practice window."));
@@ -377,8 +387,8 @@ void Contents::RefreshContents() {
     if (closing_)
         return;
     RefreshLog = QStringLiteral("on");
-    LoadSubject(LChose, lblCOD);
-    if (const std::optional<int> topic = TopicOfFirstIndexText(TopicCount))
+    LoadSubject(chosenSubject_, courseCode_);
+    if (const std::optional<int> topic = TopicOfFirstIndex(topicFirstIndex_))
         TopicClick(*topic);
     RefreshLog = QStringLiteral("off");
 }
@@ -388,12 +398,12 @@ void Contents::RefreshContents() {
 void Contents::TabClick(int tab) {
     if (tab < 1 || tab > 4 || (tab != kHelpTab && !course().subject(tab).present()))
         return;
-    txtTabPos = QString::number(tab);
-    txtToolBarPos = QStringLiteral("1");
-    txtReportPos = QStringLiteral("1");
+    tabPos_ = tab;
+    toolBarPos_ = 1;
+    reportSection_ = ReportSection::Overall;
     RaiseTab(tab);
     if (tab != kHelpTab)
-        LChose = QString::number(tab);
+        chosenSubject_ = tab;
     // The toolbar changes its set at once rather than at the next tick.
     const QPoint cursor = skin_.cursor();
     for (int button = 1; button <= kToolbarButtonCount; ++button)
@@ -417,14 +427,14 @@ void Contents::RaiseTab(int tab) {
 }
 
 void Contents::ToolbarClick(int button) {
-    txtToolBarPos = QString::number(button);
+    toolBarPos_ = button;
     ShowPage();
 }
 
 void Contents::ShowPage() {
-    switch (ShowPageCommand(txtTabPos, txtToolBarPos)) {
+    switch (ShowPageCommand(tabPos_, toolBarPos_)) {
     case PageCommand::LoadHome:
-        LoadSubject(LChose, lblCOD);
+        LoadSubject(chosenSubject_, courseCode_);
         placePage(Body_Home);
         break;
     case PageCommand::ShowReport:
@@ -452,9 +462,9 @@ void Contents::ShowPage() {
 }
 
 std::optional<SubjectData> Contents::freshSubjectData(const QString& purpose) {
-    const int subject = LChose.toInt();
+    const int subject = chosenSubject_;
     try {
-        const ProgressStore store(library_, folder_, lblCOD);
+        const ProgressStore store(library_, folder_, courseCode_);
         return LoadSubjectData(course(), store, subject);
     } catch (const RecordFileError& e) {
         tellPupil(QStringLiteral("Your %1 in %2 could not be made. %3")
@@ -469,14 +479,14 @@ void Contents::BuildReport() {
     if (!subject)
         return;
     const QString trendLine = readTrendLine(*subject);
-    Body_Report->setReportPos(txtReportPos);
+    Body_Report->setReportPos(txtReportPos());
     Body_Report->showReport(*subject, trendLine);
     placePage(Body_Report);
 }
 
 QString Contents::readTrendLine(const SubjectData& subject) {
     try {
-        return ProgressStore(library_, folder_, lblCOD).ReadTrendLine(subject.subject);
+        return ProgressStore(library_, folder_, courseCode_).ReadTrendLine(subject.subject);
     } catch (const RecordFileError& e) {
         tellPupil(QStringLiteral("Your recent scores in %1 could not be read. %2")
                       .arg(subject.name, readableError(e.message())));
@@ -518,7 +528,7 @@ void Contents::placePage(QWidget* page) {
 
 void Contents::UpdateTabPicture(int tab, const QPoint& cursor) {
     PictureButton* control = Tab.at(tab - 1);
-    const bool front = txtTabPos == QString::number(tab);
+    const bool front = tabPos_ == tab;
     const bool under = isUnderCursor(control, cursor);
     control->setPicture(QStringLiteral("tabs_%1_%2.bmp")
                             .arg(front ? QLatin1String("front") : QLatin1String("back"),
@@ -528,8 +538,7 @@ void Contents::UpdateTabPicture(int tab, const QPoint& cursor) {
 void Contents::UpdateToolbarButton(int button, const QPoint& cursor) {
     PictureButton* control = ToolBar.at(button - 1);
     QLabel* caption = lblTB.at(button - 1);
-    const std::optional<ToolbarEntry> entry =
-        ToolbarEntryFor(txtTabPos == QString::number(kHelpTab), button);
+    const std::optional<ToolbarEntry> entry = ToolbarEntryFor(tabPos_ == kHelpTab, button);
     control->setVisible(entry.has_value());
     if (!entry)
         return;
@@ -565,7 +574,7 @@ void Contents::eraseResults() {
         Body_Trash->setState(ErasePage::State::Offer);
         return;
     }
-    const ProgressStore store(library_, folder_, lblCOD);
+    const ProgressStore store(library_, folder_, courseCode_);
     ChangeResult erased;
     try {
         erased = store.ResetProgressStore(course());

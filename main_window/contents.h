@@ -100,23 +100,37 @@ public:
     ReportSaver& reportSaver() { return reportSaver_; }
     ReportSaveButtons* reportSaveButtons() const { return reportSaveButtons_; }
 
-    // Hidden fields, read and written as text as the other windows expect.
-    QString LChose = QStringLiteral("1");     // chosen subject "1".."3"
-    QString lblCOD;                           // course code
-    QString TopicCount = QStringLiteral("1"); // first paper index of the chosen topic
-    QString PaperNum;                         // paper being opened, "101".."150"
-    QString TakeNum;                          // "1" first take, "2" second take
-    QString TtPapersCon;                      // paper count of the chosen subject
+    // Hidden fields. The window keeps them typed; each reads as the text the
+    // other windows and the tests know it by.
+    // The chosen subject, "1".."3".
+    QString LChose() const { return QString::number(chosenSubject_); }
+    // The course code, part of every progress file name ("Q4").
+    const QString& lblCOD() const { return courseCode_; }
+    // The first paper index of the chosen topic: "1", "6", ..., "46".
+    QString TopicCount() const { return QString::number(topicFirstIndex_); }
+    // The paper opened last, "101".."150", and its take, "1" first or "2"
+    // second; both empty before the first paper is opened.
+    QString PaperNum() const;
+    QString TakeNum() const;
+    // The paper count of the chosen subject; empty until a subject is loaded.
+    QString TtPapersCon() const;
     QString RefreshLog = QStringLiteral("off");
     QString PopUpResponse; // "True" / "False", the last pop-up's answer
-    QString txtTabPos = QStringLiteral("1");
-    QString txtToolBarPos = QStringLiteral("0");
-    QString txtReportPos = QStringLiteral("1");
+    // The chosen tab, "1".."4" (4 is Help).
+    QString txtTabPos() const { return QString::number(tabPos_); }
+    // The last toolbar command, "1".."4"; "0" before the first.
+    QString txtToolBarPos() const { return QString::number(toolBarPos_); }
+    // The report's open section, "1".."3". Set as text, it follows the
+    // report page's own reading: "1" Overall, "2" Topical, any other text
+    // Trend ("3").
+    QString txtReportPos() const { return QString::number(static_cast<int>(reportSection_)); }
+    void setTxtReportPos(const QString& reportPos) { reportSection_ = ReportSectionOf(reportPos); }
     QString txtPressTrack = QStringLiteral("0");
     QString ContentsFocus; // "1" while the window is active
 
     // Routines of the Home page.
-    void LoadSubject(const QString& subjectField, const QString& codeField);
+    // Loads `subject` (1..3) of the course `courseCode` into the Home page.
+    void LoadSubject(int subject, const QString& courseCode);
     void SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet);
     void TopicClick(int topic);
     void TopicChoosing(int firstIndex);
@@ -197,6 +211,16 @@ private:
     ReportSaveButtons* reportSaveButtons_ = nullptr;
     WebLinkShell webLink_;
     SkinnedFrame* frame_ = nullptr;
+
+    // The hidden fields behind the text accessors above.
+    int chosenSubject_ = 1;
+    QString courseCode_;
+    int topicFirstIndex_ = 1;
+    std::optional<PaperRequest> openedPaper_;
+    std::optional<int> paperCount_;
+    int tabPos_ = 1;
+    int toolBarPos_ = 0;
+    ReportSection reportSection_ = ReportSection::Overall;
 
     SubjectData subject_;
     bool subjectReadable_ = false;
