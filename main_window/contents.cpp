@@ -85,7 +85,7 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     , launcher_(launcher)
     , startUp_(RunDataStartUp(library_, folder_))
     , skin_{std::make_shared<PictureSource>(folder_.graphicsFolder()), std::move(cursor)}
-    , popUps_(skin_, PopUpResponse)
+    , popUps_(skin_, popUpAnswer_)
     , resultsPrinter_(popUpMessages(popUps_, this), systemPrintDialogs(), this)
     , reportSaver_(popUpMessages(popUps_, this), systemSaveFileDialog(),
                    std::make_shared<SystemClock>(), this)
@@ -100,7 +100,7 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     frame_ = new SkinnedFrame(this, FrameKind::MainWindow, skin_);
     frame_->setIconPicture(QStringLiteral("OVicon.ico"));
     setWindowIcon(QIcon(folder_.graphicsFile(QStringLiteral("OVicon.ico"))));
-    ContentsFocus = frame_->focusField();
+    active_ = frame_->activeLook();
     connect(frame_, &SkinnedFrame::hoverTick, this, &Contents::onHoverTick);
     connect(frame_, &SkinnedFrame::closeClicked, this, &Contents::CloseProgram);
 
@@ -162,10 +162,8 @@ void Contents::createToolbar() {
                              twipsToPixels(kToolbarCaptionHeight));
         setTextColour(caption, kSkin.ink);
 
-        connect(button, &PictureButton::pressed, this,
-                [this] { txtPressTrack = QStringLiteral("1"); });
-        connect(button, &PictureButton::released, this,
-                [this] { txtPressTrack = QStringLiteral("0"); });
+        connect(button, &PictureButton::pressed, this, [this] { pressTrack_ = true; });
+        connect(button, &PictureButton::released, this, [this] { pressTrack_ = false; });
         connect(button, &PictureButton::clicked, this, [this, i] { ToolbarClick(i + 1); });
         ToolBar[i] = button;
         lblTB[i] = caption;
@@ -322,7 +320,7 @@ void Contents::LoadSubject(int subject, const QString& courseCode) {
         Body_Home->setTopicName(row, subject_.topicName(row));
         SetTopicRowVisible(row, Body_Home->Topic[row - 1], Body_Home->Bullet[row - 1]);
     }
-    if (RefreshLog == QLatin1String("off"))
+    if (!refreshing_)
         TopicClick(1);
 }
 
@@ -386,11 +384,11 @@ void Contents::RefreshContents() {
     // A practice window unloading while the program closes: nothing to show.
     if (closing_)
         return;
-    RefreshLog = QStringLiteral("on");
+    refreshing_ = true;
     LoadSubject(chosenSubject_, courseCode_);
     if (const std::optional<int> topic = TopicOfFirstIndex(topicFirstIndex_))
         TopicClick(*topic);
-    RefreshLog = QStringLiteral("off");
+    refreshing_ = false;
 }
 
 // --- Tabs, toolbar and pages -----------------------------------------------
@@ -547,7 +545,7 @@ void Contents::UpdateToolbarButton(int button, const QPoint& cursor) {
     caption->setToolTip(entry->toolTip);
     control->setPictures(
         ButtonPictures{entry->offPicture, entry->onPicture, entry->pressedPicture, {}});
-    control->updateLook(cursor, txtPressTrack == QLatin1String("1"));
+    control->updateLook(cursor, pressTrack_);
     caption->resize(control->width(), caption->height());
 }
 
@@ -641,7 +639,7 @@ void Contents::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // The frame has painted the activation look and set its focus field.
     if (event->type() == QEvent::ActivationChange)
-        ContentsFocus = frame_->focusField();
+        active_ = frame_->activeLook();
 }
 
 void Contents::tellPupil(const QString& message) {

@@ -114,8 +114,15 @@ public:
     QString TakeNum() const;
     // The paper count of the chosen subject; empty until a subject is loaded.
     QString TtPapersCon() const;
-    QString RefreshLog = QStringLiteral("off");
-    QString PopUpResponse; // "True" / "False", the last pop-up's answer
+    // "on" while RefreshContents reloads the subject, else "off".
+    QString RefreshLog() const {
+        return refreshing_ ? QStringLiteral("on") : QStringLiteral("off");
+    }
+    // The last pop-up's answer: "True" (first button), "False" (second), or
+    // empty before the first pop-up. Set as text, any other text than those
+    // two is no answer.
+    QString PopUpResponse() const { return PopUpResponseText(popUpAnswer_); }
+    void setPopUpResponse(const QString& answer) { popUpAnswer_ = PopUpAnswerOf(answer); }
     // The chosen tab, "1".."4" (4 is Help).
     QString txtTabPos() const { return QString::number(tabPos_); }
     // The last toolbar command, "1".."4"; "0" before the first.
@@ -125,8 +132,12 @@ public:
     // Trend ("3").
     QString txtReportPos() const { return QString::number(static_cast<int>(reportSection_)); }
     void setTxtReportPos(const QString& reportPos) { reportSection_ = ReportSectionOf(reportPos); }
-    QString txtPressTrack = QStringLiteral("0");
-    QString ContentsFocus; // "1" while the window is active
+    // "1" while a toolbar button is held down, else "0".
+    QString txtPressTrack() const {
+        return pressTrack_ ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    // "1" while the window is active, else "0".
+    QString ContentsFocus() const { return active_ ? QStringLiteral("1") : QStringLiteral("0"); }
 
     // Routines of the Home page.
     // Loads `subject` (1..3) of the course `courseCode` into the Home page.
@@ -205,6 +216,7 @@ private:
     PracticeLauncher* launcher_;
     StartUpReport startUp_;
     SkinContext skin_;
+    PopUpAnswer popUpAnswer_; // PopUpResponse; written by popUps_
     PopUpChannel popUps_;
     ResultsPrinter resultsPrinter_;
     ReportSaver reportSaver_;
@@ -221,6 +233,9 @@ private:
     int tabPos_ = 1;
     int toolBarPos_ = 0;
     ReportSection reportSection_ = ReportSection::Overall;
+    bool refreshing_ = false; // RefreshLog
+    bool pressTrack_ = false;
+    bool active_ = false; // ContentsFocus
 
     SubjectData subject_;
     bool subjectReadable_ = false;

@@ -180,7 +180,7 @@ TEST_F(HomePageTest, refreshingAfterAPaperClosesKeepsTheChosenTopicWithItsNewSco
     launcher_.UnloadPracticeWindow();
 
     EXPECT_EQ(c().TopicCount(), "16");
-    EXPECT_EQ(c().RefreshLog, "off");
+    EXPECT_EQ(c().RefreshLog(), "off");
     EXPECT_EQ(home().SubH1->text(), "English topic 4");
     EXPECT_EQ(home().MSA[2]->text(), "75");
     EXPECT_TRUE(home().Pb[2]->isVisible());

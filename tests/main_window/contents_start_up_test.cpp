@@ -46,7 +46,7 @@ TEST_F(StartUpTest, firstRunInstallsPicturesCreatesEveryProgressFileAndOpensTheF
     EXPECT_EQ(c.TtPapersCon(), "10");
     EXPECT_EQ(c.PaperNum(), "") << "no paper is opened yet";
     EXPECT_EQ(c.TakeNum(), "");
-    EXPECT_EQ(c.RefreshLog, "off");
+    EXPECT_EQ(c.RefreshLog(), "off");
     EXPECT_EQ(c.windowTitle(), "Orvanta Sample Course");
     EXPECT_EQ(c.geometry(), QRect(4, 4, 405, 492));
 
@@ -215,7 +215,7 @@ TEST_F(StartUpTest, progressFilesLostAtStartAreMadeAgainAndTheScoresWorkedOutFro
 TEST_F(StartUpTest, aSecondCopySaysTheProgramIsRunningAndWritesNothing) {
     start();
     const auto before = progressBytes();
-    QString response;
+    PopUpAnswer response;
     PopUpChannel popUps(
         SkinContext{std::make_shared<PictureSource>(home_.folder().graphicsFolder())}, response);
     popUps.setNextAnswer(true);

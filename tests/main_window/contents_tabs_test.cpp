@@ -122,7 +122,7 @@ TEST_F(TabsTest, aReportPositionSetAsTextOpensTheSectionThePageReadsFromIt) {
 TEST_F(TabsTest, aPressOnOneToolbarButtonShowsWhicheverButtonIsUnderThePointerPressed) {
     moveCursorTo(c().ToolBar[1]);
     QTest::mousePress(c().ToolBar[1], Qt::LeftButton, {}, c().ToolBar[1]->rect().center());
-    EXPECT_EQ(c().txtPressTrack, "1");
+    EXPECT_EQ(c().txtPressTrack(), "1");
     tick();
     EXPECT_EQ(c().ToolBar[1]->pictureName(), "report_pressed.bmp");
 
@@ -133,16 +133,16 @@ TEST_F(TabsTest, aPressOnOneToolbarButtonShowsWhicheverButtonIsUnderThePointerPr
 
     // Released over another button: no command, and the pressed look ends.
     QTest::mouseRelease(c().ToolBar[1], Qt::LeftButton, {}, QPoint(-30, 10));
-    EXPECT_EQ(c().txtPressTrack, "0");
+    EXPECT_EQ(c().txtPressTrack(), "0");
     EXPECT_EQ(c().txtToolBarPos(), "1");
     tick();
     EXPECT_EQ(c().ToolBar[0]->pictureName(), "home_on.bmp");
 
     // Any mouse button counts as a press.
     QTest::mousePress(c().ToolBar[3], Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c().txtPressTrack, "1");
+    EXPECT_EQ(c().txtPressTrack(), "1");
     QTest::mouseRelease(c().ToolBar[3], Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c().txtPressTrack, "0");
+    EXPECT_EQ(c().txtPressTrack(), "0");
 }
 
 TEST_F(TabsTest, tabsShowFrontAndBackPicturesAndTheirHoverLook) {
@@ -266,21 +266,21 @@ void answerPopUpLater(std::function<void(frmPopUp*)> answer) {
 TEST_F(TabsTest, thePopUpAnswersThroughThePopUpResponseField) {
     c().popUps().setNextAnswer(false);
     EXPECT_FALSE(c().popUps().ask("Close Practice", "Confirm?", 2, &c()));
-    EXPECT_EQ(c().PopUpResponse, "False");
+    EXPECT_EQ(c().PopUpResponse(), "False");
 
     // The real pop-up, answered with its second button and with Enter.
     answerPopUpLater([](frmPopUp* popUp) {
         EXPECT_EQ(popUp->But2_lbl()->text(), "No");
         QTest::mouseClick(popUp->But2(), Qt::LeftButton, {}, QPoint(5, 5));
     });
-    c().PopUpResponse = "True";
+    c().setPopUpResponse("True");
     EXPECT_FALSE(c().popUps().ask("Close Practice", "Confirm?", 2, &c()));
-    EXPECT_EQ(c().PopUpResponse, "False");
+    EXPECT_EQ(c().PopUpResponse(), "False");
 
     answerPopUpLater(
         [](frmPopUp*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
     EXPECT_TRUE(c().popUps().ask("Marking", "Do you want to mark your practice now?", 2, &c()));
-    EXPECT_EQ(c().PopUpResponse, "True");
+    EXPECT_EQ(c().PopUpResponse(), "True");
 }
 
 } // namespace
