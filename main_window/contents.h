@@ -62,6 +62,11 @@ class SkinnedFrame;
 // Loading a subject checks and mends its progress files first
 // (progress_check.h); what was mended, and what cannot be, is told once per
 // run.
+//
+// The hidden fields of the design (LChose, TopicCount, txtTabPos,
+// PopUpResponse, ...) are typed private members; each is readable as the
+// text the design gives it, under its design name, and the two that tests
+// write as text have text setters.
 class Contents : public QWidget, public PracticeHost {
     Q_OBJECT
 public:
