@@ -72,7 +72,7 @@ public:
     void RefreshContents() override {}
 
 private:
-    QString response_;
+    PopUpAnswer response_;
     PopUpChannel channel_;
 };
 

@@ -85,7 +85,7 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     , launcher_(launcher)
     , startUp_(RunDataStartUp(library_, folder_))
     , skin_{std::make_shared<PictureSource>(folder_.graphicsFolder()), std::move(cursor)}
-    , popUps_(skin_, PopUpResponse)
+    , popUps_(skin_, popUpAnswer_)
     , resultsPrinter_(popUpMessages(popUps_, this), systemPrintDialogs(), this)
     , reportSaver_(popUpMessages(popUps_, this), systemSaveFileDialog(),
                    std::make_shared<SystemClock>(), this)
@@ -100,7 +100,7 @@ Contents::Contents(ResourceLibrary library, AppFolder folder, PracticeLauncher* 
     frame_ = new SkinnedFrame(this, FrameKind::MainWindow, skin_);
     frame_->setIconPicture(QStringLiteral("OVicon.ico"));
     setWindowIcon(QIcon(folder_.graphicsFile(QStringLiteral("OVicon.ico"))));
-    ContentsFocus = frame_->focusField();
+    active_ = frame_->activeLook();
     connect(frame_, &SkinnedFrame::hoverTick, this, &Contents::onHoverTick);
     connect(frame_, &SkinnedFrame::closeClicked, this, &Contents::CloseProgram);
 
@@ -162,10 +162,8 @@ void Contents::createToolbar() {
                              twipsToPixels(kToolbarCaptionHeight));
         setTextColour(caption, kSkin.ink);
 
-        connect(button, &PictureButton::pressed, this,
-                [this] { txtPressTrack = QStringLiteral("1"); });
-        connect(button, &PictureButton::released, this,
-                [this] { txtPressTrack = QStringLiteral("0"); });
+        connect(button, &PictureButton::pressed, this, [this] { pressTrack_ = true; });
+        connect(button, &PictureButton::released, this, [this] { pressTrack_ = false; });
         connect(button, &PictureButton::clicked, this, [this, i] { ToolbarClick(i + 1); });
         ToolBar[i] = button;
         lblTB[i] = caption;
@@ -188,7 +186,7 @@ void Contents::createPages() {
 
     Body_Report = new ReportPage(skin_, this);
     connect(Body_Report, &ReportPage::reportPosChanged, this,
-            [this](const QString& position) { txtReportPos = position; });
+            [this](const QString& position) { reportSection_ = ReportSectionOf(position); });
     reportSaveButtons_ = new ReportSaveButtons(Body_Report->sectionPanel(ReportSection::Overall));
     connect(reportSaveButtons_, &ReportSaveButtons::saveReportClicked, this,
             &Contents::SaveReportPdf);
@@ -224,7 +222,7 @@ void Contents::setCaptions() {
     Tablbl[3]->setToolTip(QStringLiteral("Help"));
     frame_->setTitle(c.title);
     Body_About->setCourseTitle(c.title);
-    lblCOD = c.code;
+    courseCode_ = c.code;
 }
 
 void Contents::placeTabs() {
@@ -253,13 +251,25 @@ void Contents::selectFirstSubject() {
         TabClick(kHelpTab);
         return;
     }
-    LChose = QString::number(first);
-    txtTabPos = LChose;
+    chosenSubject_ = first;
+    tabPos_ = first;
     // The tab click sets txtToolBarPos "1", txtReportPos "1" and loads the
     // subject through ShowPage, which leaves TopicCount "1" (topic 1 is
     // clicked): loading it a second time here would only read the same file
     // again.
     TabClick(first);
+}
+
+QString Contents::PaperNum() const {
+    return openedPaper_ ? QString::number(openedPaper_->paperNumber) : QString();
+}
+
+QString Contents::TakeNum() const {
+    return openedPaper_ ? QString::number(openedPaper_->take) : QString();
+}
+
+QString Contents::TtPapersCon() const {
+    return paperCount_ ? QString::number(*paperCount_) : QString();
 }
 
 PracticeEnvironment Contents::practiceEnvironment() const {
@@ -268,21 +278,21 @@ PracticeEnvironment Contents::practiceEnvironment() const {
 
 PaperHandOver Contents::paperHandOver() const {
     PaperHandOver paper;
-    paper.subject = LChose.toInt();
-    paper.courseCode = lblCOD;
-    paper.topicFirstIndex = TopicCount.toInt();
-    paper.paperCount = TtPapersCon.toInt();
-    paper.paperNumber = PaperNum.toInt();
-    paper.take = TakeNum.toInt();
+    paper.subject = chosenSubject_;
+    paper.courseCode = courseCode_;
+    paper.topicFirstIndex = topicFirstIndex_;
+    // Before a paper was opened (or a subject loaded) these are 0.
+    paper.paperCount = paperCount_.value_or(0);
+    paper.paperNumber = openedPaper_ ? openedPaper_->paperNumber : 0;
+    paper.take = openedPaper_ ? openedPaper_->take : 0;
     paper.topicName = Body_Home->SubH1->text();
     return paper;
 }
 
 // --- Home page -------------------------------------------------------------
 
-void Contents::LoadSubject(const QString& subjectField, const QString& codeField) {
-    const int subject = subjectField.toInt();
-    const ProgressStore store(library_, folder_, codeField);
+void Contents::LoadSubject(int subject, const QString& courseCode) {
+    const ProgressStore store(library_, folder_, courseCode);
     const SubjectInfo* info =
         subject >= 1 && subject <= kSubjectCount ? &course().subject(subject) : nullptr;
     const bool summaryTold = info && info->present() && !checkSubjectFiles(store, subject);
@@ -305,12 +315,12 @@ void Contents::LoadSubject(const QString& subjectField, const QString& codeField
             tellOnce(QStringLiteral("Your results in %1 could not be read. %2")
                          .arg(info->name, readableError(e.message())));
     }
-    TtPapersCon = QString::number(subject_.paperCount);
+    paperCount_ = subject_.paperCount;
     for (int row = 1; row <= kMaxTopics; ++row) {
         Body_Home->setTopicName(row, subject_.topicName(row));
         SetTopicRowVisible(row, Body_Home->Topic[row - 1], Body_Home->Bullet[row - 1]);
     }
-    if (RefreshLog == QLatin1String("off"))
+    if (!refreshing_)
         TopicClick(1);
 }
 
@@ -331,7 +341,7 @@ void Contents::SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet
 
 void Contents::TopicClick(int topic) {
     const int firstIndex = FirstPaperIndexOfTopic(topic);
-    TopicCount = QString::number(firstIndex);
+    topicFirstIndex_ = firstIndex;
     TopicChoosing(firstIndex);
     Topicbuttoncolour(Body_Home->Topic.at(topic - 1));
 }
@@ -357,12 +367,10 @@ void Contents::Topicbuttoncolour(ClickLabel* chosen) {
 }
 
 void Contents::OpenPaper(int offset, int take) {
-    const std::optional<PaperRequest> request =
-        orvanta::OpenPaper(TopicCount.toInt(), offset, take);
+    const std::optional<PaperRequest> request = orvanta::OpenPaper(topicFirstIndex_, offset, take);
     if (!request)
         return;
-    PaperNum = QString::number(request->paperNumber);
-    TakeNum = QString::number(request->take);
+    openedPaper_ = request;
     if (!launcher_) {
         tellPupil(QStringLiteral("Papers cannot be opened: this copy of the program has no "
                                  "practice window."));
@@ -376,11 +384,11 @@ void Contents::RefreshContents() {
     // A practice window unloading while the program closes: nothing to show.
     if (closing_)
         return;
-    RefreshLog = QStringLiteral("on");
-    LoadSubject(LChose, lblCOD);
-    if (const std::optional<int> topic = TopicOfFirstIndexText(TopicCount))
+    refreshing_ = true;
+    LoadSubject(chosenSubject_, courseCode_);
+    if (const std::optional<int> topic = TopicOfFirstIndex(topicFirstIndex_))
         TopicClick(*topic);
-    RefreshLog = QStringLiteral("off");
+    refreshing_ = false;
 }
 
 // --- Tabs, toolbar and pages -----------------------------------------------
@@ -388,12 +396,12 @@ void Contents::RefreshContents() {
 void Contents::TabClick(int tab) {
     if (tab < 1 || tab > 4 || (tab != kHelpTab && !course().subject(tab).present()))
         return;
-    txtTabPos = QString::number(tab);
-    txtToolBarPos = QStringLiteral("1");
-    txtReportPos = QStringLiteral("1");
+    tabPos_ = tab;
+    toolBarPos_ = 1;
+    reportSection_ = ReportSection::Overall;
     RaiseTab(tab);
     if (tab != kHelpTab)
-        LChose = QString::number(tab);
+        chosenSubject_ = tab;
     // The toolbar changes its set at once rather than at the next tick.
     const QPoint cursor = skin_.cursor();
     for (int button = 1; button <= kToolbarButtonCount; ++button)
@@ -417,14 +425,14 @@ void Contents::RaiseTab(int tab) {
 }
 
 void Contents::ToolbarClick(int button) {
-    txtToolBarPos = QString::number(button);
+    toolBarPos_ = button;
     ShowPage();
 }
 
 void Contents::ShowPage() {
-    switch (ShowPageCommand(txtTabPos, txtToolBarPos)) {
+    switch (ShowPageCommand(tabPos_, toolBarPos_)) {
     case PageCommand::LoadHome:
-        LoadSubject(LChose, lblCOD);
+        LoadSubject(chosenSubject_, courseCode_);
         placePage(Body_Home);
         break;
     case PageCommand::ShowReport:
@@ -452,9 +460,9 @@ void Contents::ShowPage() {
 }
 
 std::optional<SubjectData> Contents::freshSubjectData(const QString& purpose) {
-    const int subject = LChose.toInt();
+    const int subject = chosenSubject_;
     try {
-        const ProgressStore store(library_, folder_, lblCOD);
+        const ProgressStore store(library_, folder_, courseCode_);
         return LoadSubjectData(course(), store, subject);
     } catch (const RecordFileError& e) {
         tellPupil(QStringLiteral("Your %1 in %2 could not be made. %3")
@@ -469,14 +477,14 @@ void Contents::BuildReport() {
     if (!subject)
         return;
     const QString trendLine = readTrendLine(*subject);
-    Body_Report->setReportPos(txtReportPos);
+    Body_Report->setReportPos(txtReportPos());
     Body_Report->showReport(*subject, trendLine);
     placePage(Body_Report);
 }
 
 QString Contents::readTrendLine(const SubjectData& subject) {
     try {
-        return ProgressStore(library_, folder_, lblCOD).ReadTrendLine(subject.subject);
+        return ProgressStore(library_, folder_, courseCode_).ReadTrendLine(subject.subject);
     } catch (const RecordFileError& e) {
         tellPupil(QStringLiteral("Your recent scores in %1 could not be read. %2")
                       .arg(subject.name, readableError(e.message())));
@@ -518,7 +526,7 @@ void Contents::placePage(QWidget* page) {
 
 void Contents::UpdateTabPicture(int tab, const QPoint& cursor) {
     PictureButton* control = Tab.at(tab - 1);
-    const bool front = txtTabPos == QString::number(tab);
+    const bool front = tabPos_ == tab;
     const bool under = isUnderCursor(control, cursor);
     control->setPicture(QStringLiteral("tabs_%1_%2.bmp")
                             .arg(front ? QLatin1String("front") : QLatin1String("back"),
@@ -528,8 +536,7 @@ void Contents::UpdateTabPicture(int tab, const QPoint& cursor) {
 void Contents::UpdateToolbarButton(int button, const QPoint& cursor) {
     PictureButton* control = ToolBar.at(button - 1);
     QLabel* caption = lblTB.at(button - 1);
-    const std::optional<ToolbarEntry> entry =
-        ToolbarEntryFor(txtTabPos == QString::number(kHelpTab), button);
+    const std::optional<ToolbarEntry> entry = ToolbarEntryFor(tabPos_ == kHelpTab, button);
     control->setVisible(entry.has_value());
     if (!entry)
         return;
@@ -538,7 +545,7 @@ void Contents::UpdateToolbarButton(int button, const QPoint& cursor) {
     caption->setToolTip(entry->toolTip);
     control->setPictures(
         ButtonPictures{entry->offPicture, entry->onPicture, entry->pressedPicture, {}});
-    control->updateLook(cursor, txtPressTrack == QLatin1String("1"));
+    control->updateLook(cursor, pressTrack_);
     caption->resize(control->width(), caption->height());
 }
 
@@ -565,7 +572,7 @@ void Contents::eraseResults() {
         Body_Trash->setState(ErasePage::State::Offer);
         return;
     }
-    const ProgressStore store(library_, folder_, lblCOD);
+    const ProgressStore store(library_, folder_, courseCode_);
     ChangeResult erased;
     try {
         erased = store.ResetProgressStore(course());
@@ -632,7 +639,7 @@ void Contents::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // The frame has painted the activation look and set its focus field.
     if (event->type() == QEvent::ActivationChange)
-        ContentsFocus = frame_->focusField();
+        active_ = frame_->activeLook();
 }
 
 void Contents::tellPupil(const QString& message) {

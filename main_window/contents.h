@@ -62,6 +62,11 @@ class SkinnedFrame;
 // Loading a subject checks and mends its progress files first
 // (progress_check.h); what was mended, and what cannot be, is told once per
 // run.
+//
+// The hidden fields of the design (LChose, TopicCount, txtTabPos,
+// PopUpResponse, ...) are typed private members; each is readable as the
+// text the design gives it, under its design name, and the two that tests
+// write as text have text setters.
 class Contents : public QWidget, public PracticeHost {
     Q_OBJECT
 public:
@@ -100,23 +105,48 @@ public:
     ReportSaver& reportSaver() { return reportSaver_; }
     ReportSaveButtons* reportSaveButtons() const { return reportSaveButtons_; }
 
-    // Hidden fields, read and written as text as the other windows expect.
-    QString LChose = QStringLiteral("1");     // chosen subject "1".."3"
-    QString lblCOD;                           // course code
-    QString TopicCount = QStringLiteral("1"); // first paper index of the chosen topic
-    QString PaperNum;                         // paper being opened, "101".."150"
-    QString TakeNum;                          // "1" first take, "2" second take
-    QString TtPapersCon;                      // paper count of the chosen subject
-    QString RefreshLog = QStringLiteral("off");
-    QString PopUpResponse; // "True" / "False", the last pop-up's answer
-    QString txtTabPos = QStringLiteral("1");
-    QString txtToolBarPos = QStringLiteral("0");
-    QString txtReportPos = QStringLiteral("1");
-    QString txtPressTrack = QStringLiteral("0");
-    QString ContentsFocus; // "1" while the window is active
+    // Hidden fields. The window keeps them typed; each reads as the text the
+    // other windows and the tests know it by.
+    // The chosen subject, "1".."3".
+    QString LChose() const { return QString::number(chosenSubject_); }
+    // The course code, part of every progress file name ("Q4").
+    const QString& lblCOD() const { return courseCode_; }
+    // The first paper index of the chosen topic: "1", "6", ..., "46".
+    QString TopicCount() const { return QString::number(topicFirstIndex_); }
+    // The paper opened last, "101".."150", and its take, "1" first or "2"
+    // second; both empty before the first paper is opened.
+    QString PaperNum() const;
+    QString TakeNum() const;
+    // The paper count of the chosen subject; empty until a subject is loaded.
+    QString TtPapersCon() const;
+    // "on" while RefreshContents reloads the subject, else "off".
+    QString RefreshLog() const {
+        return refreshing_ ? QStringLiteral("on") : QStringLiteral("off");
+    }
+    // The last pop-up's answer: "True" (first button), "False" (second), or
+    // empty before the first pop-up. Set as text, any other text than those
+    // two is no answer.
+    QString PopUpResponse() const { return PopUpResponseText(popUpAnswer_); }
+    void setPopUpResponse(const QString& answer) { popUpAnswer_ = PopUpAnswerOf(answer); }
+    // The chosen tab, "1".."4" (4 is Help).
+    QString txtTabPos() const { return QString::number(tabPos_); }
+    // The last toolbar command, "1".."4"; "0" before the first.
+    QString txtToolBarPos() const { return QString::number(toolBarPos_); }
+    // The report's open section, "1".."3". Set as text, it follows the
+    // report page's own reading: "1" Overall, "2" Topical, any other text
+    // Trend ("3").
+    QString txtReportPos() const { return QString::number(static_cast<int>(reportSection_)); }
+    void setTxtReportPos(const QString& reportPos) { reportSection_ = ReportSectionOf(reportPos); }
+    // "1" while a toolbar button is held down, else "0".
+    QString txtPressTrack() const {
+        return pressTrack_ ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    // "1" while the window is active, else "0".
+    QString ContentsFocus() const { return active_ ? QStringLiteral("1") : QStringLiteral("0"); }
 
     // Routines of the Home page.
-    void LoadSubject(const QString& subjectField, const QString& codeField);
+    // Loads `subject` (1..3) of the course `courseCode` into the Home page.
+    void LoadSubject(int subject, const QString& courseCode);
     void SetTopicRowVisible(int row, ClickLabel* topic, PictureBox* bullet);
     void TopicClick(int topic);
     void TopicChoosing(int firstIndex);
@@ -191,12 +221,26 @@ private:
     PracticeLauncher* launcher_;
     StartUpReport startUp_;
     SkinContext skin_;
+    PopUpAnswer popUpAnswer_; // PopUpResponse; written by popUps_
     PopUpChannel popUps_;
     ResultsPrinter resultsPrinter_;
     ReportSaver reportSaver_;
     ReportSaveButtons* reportSaveButtons_ = nullptr;
     WebLinkShell webLink_;
     SkinnedFrame* frame_ = nullptr;
+
+    // The hidden fields behind the text accessors above.
+    int chosenSubject_ = 1;
+    QString courseCode_;
+    int topicFirstIndex_ = 1;
+    std::optional<PaperRequest> openedPaper_;
+    std::optional<int> paperCount_;
+    int tabPos_ = 1;
+    int toolBarPos_ = 0;
+    ReportSection reportSection_ = ReportSection::Overall;
+    bool refreshing_ = false; // RefreshLog
+    bool pressTrack_ = false;
+    bool active_ = false; // ContentsFocus
 
     SubjectData subject_;
     bool subjectReadable_ = false;

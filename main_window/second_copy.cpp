@@ -10,7 +10,7 @@ void TellAlreadyRunning(PopUpChannel& popUps) {
 }
 
 void TellAlreadyRunning(const AppFolder& folder) {
-    QString response;
+    PopUpAnswer response;
     PopUpChannel popUps(SkinContext{std::make_shared<PictureSource>(folder.graphicsFolder())},
                         response);
     TellAlreadyRunning(popUps);

@@ -240,11 +240,11 @@ void PracticeWindow::buildToolbar() {
         button->forwardClicksFrom(caption);
         captions_[b] = caption;
         connect(button, &PictureButton::pressed, this, [this] {
-            pressTrack_ = QStringLiteral("1");
+            pressTrack_ = true;
             updateToolbar(skin_.cursor());
         });
         connect(button, &PictureButton::released, this, [this] {
-            pressTrack_ = QStringLiteral("0");
+            pressTrack_ = false;
             updateToolbar(skin_.cursor());
         });
         toolbar_[b] = button;
@@ -457,7 +457,7 @@ void PracticeWindow::nameControls() {
 // model answer and the note where the sheet shows them.
 void PracticeWindow::describeAnswerFrames() {
     const int parts = std::min(session_.partsOf(current_), kAnswerFrameCount);
-    const bool marked = status_ == QLatin1String("1");
+    const bool marked = status_ == TakeStatus::Marked;
     for (int k = 1; k <= parts; ++k) {
         AnswerFrame* frame = Frame(k);
         nameForScreenReader(frame->M(), ModelAnswerName(current_, k, parts) + QStringLiteral(": ") +
@@ -506,7 +506,7 @@ void PracticeWindow::Load() {
         paintBackgrounds();
         drawAnswerBorders();
         // 7. TopicCount. 8. Caption. 9. Question title.
-        topicCount_ = QString::number(session_.handOver().topicFirstIndex);
+        topicCount_ = session_.handOver().topicFirstIndex;
         setCaption();
         qnTitle_->setText(QuestionTitle(current_));
         qnTitle_->adjustSize();
@@ -527,7 +527,7 @@ void PracticeWindow::Load() {
         // 19. The remaining questions. 20. A paper marked in this take shows
         // its marked sheet.
         RebuildRemainingList();
-        if (status_ == QLatin1String("1"))
+        if (status_ == TakeStatus::Marked)
             MarkPaper();
         // 21. Sheet shown, clock started. 22. Timer1. 23. Totals and date.
         sheetShown_ = true;
@@ -592,7 +592,9 @@ void PracticeWindow::setCaption() {
 }
 
 void PracticeWindow::applyStatusFields() {
-    status_ = session_.status();
+    const QString statusField = session_.status();
+    status_ = TakeStatusOf(statusField);
+    unknownStatus_ = status_ == TakeStatus::Unknown ? statusField : QString();
     pScoring_->setText(session_.percentage());
     if (take() == Take::First) {
         lTime_->setText(session_.timeTaken());
@@ -680,7 +682,7 @@ bool PracticeWindow::SaveAnswerRecord() {
 }
 
 bool PracticeWindow::SaveBeforeUnload() {
-    if (unloaded_ || status_ != QLatin1String("0"))
+    if (unloaded_ || status_ != TakeStatus::NotMarked)
         return true;
     StoreCurrentAnswers();
     if (!session_.answersUnsaved())
@@ -773,7 +775,7 @@ void PracticeWindow::FillRetryFrame(AnswerFrame* frame, int part) {
     frame->M()->setText(model);
     frame->FA()->setMaxLength(content.types.value(i) == QLatin1String("Q") ? 1 : 0);
     frame->FA()->setText(progress.answers.value(i));
-    if (status_ == QLatin1String("0")) {
+    if (status_ == TakeStatus::NotMarked) {
         frame->FA()->setReadOnly(rightFirstTime);
         frame->FA()->setBackgroundColour(rightFirstTime ? kCarriedOverBlue : kAnswerWhite);
         frame->FR()->setVisible(rightFirstTime);
@@ -781,7 +783,7 @@ void PracticeWindow::FillRetryFrame(AnswerFrame* frame, int part) {
             const QRect box = frame->FA()->geometry();
             frame->FR()->move(box.left() + box.width() + twipsToPixels(105), frame->FR()->y());
         }
-    } else if (status_ == QLatin1String("1")) {
+    } else if (status_ == TakeStatus::Marked) {
         frame->M()->setVisible(IsWrongCode(progress.secondResults.value(i)));
         frame->FA()->setBackgroundColour(rightFirstTime ? kCarriedOverBlue : kAnswerWhite);
     }
@@ -795,7 +797,7 @@ void PracticeWindow::ArrangeAnswerFrames() {
 
 // Beside the crosses of a sheet marked in this take: why a near miss missed.
 void PracticeWindow::showAnswerNotes() {
-    if (status_ != QLatin1String("1")) {
+    if (status_ != TakeStatus::Marked) {
         answerNotes_->clear();
         return;
     }
@@ -850,7 +852,7 @@ void PracticeWindow::EnterMarkedState() {
 // Commands.
 
 void PracticeWindow::SavePaper() {
-    if (status_ != QLatin1String("0"))
+    if (status_ != TakeStatus::NotMarked)
         return;
     StoreCurrentAnswers();
     if (SaveAnswerRecord())
@@ -858,13 +860,13 @@ void PracticeWindow::SavePaper() {
 }
 
 void PracticeWindow::MarkPaper() {
-    if (status_ == QLatin1String("1")) {
+    if (status_ == TakeStatus::Marked) {
         EnterMarkedState();
         return;
     }
     // Mark is enabled only while the take is not marked; the bar blocks
     // input, but a call from code while it plays is ignored too.
-    if (status_ != QLatin1String("0") || markingBar_->isPlaying() || unloaded_)
+    if (status_ != TakeStatus::NotMarked || markingBar_->isPlaying() || unloaded_)
         return;
     markUnmarkedTake();
     updateToolbar(skin_.cursor());
@@ -915,7 +917,7 @@ void PracticeWindow::markUnmarkedTake() {
         lTime_->setText(moment.timeTaken);
         eTime_->setText(moment.date);
     }
-    status_ = QStringLiteral("1");
+    status_ = TakeStatus::Marked;
     EnterMarkedState();
     // The marking holds: the screen shows it, and the pupil learns that a
     // file is still to be written.
@@ -930,7 +932,7 @@ void PracticeWindow::ClosePaper() {
         return;
     // The pupil confirmed closing, not throwing away what they typed: it is
     // saved first, and a save that fails (and is told) keeps the window open.
-    if (status_ == QLatin1String("0")) {
+    if (status_ == TakeStatus::NotMarked) {
         StoreCurrentAnswers();
         if (session_.answersUnsaved() && !SaveAnswerRecord())
             return;
@@ -955,6 +957,22 @@ void PracticeWindow::tellPupil(const QString& title, const QString& message) {
 // ---------------------------------------------------------------------------
 // Timer1.
 
+QString PracticeWindow::Status() const {
+    switch (status_) {
+    case TakeStatus::NotMarked:
+        return QStringLiteral("0");
+    case TakeStatus::Marked:
+        return QStringLiteral("1");
+    case TakeStatus::Unknown:
+        break;
+    }
+    return unknownStatus_;
+}
+
+QString PracticeWindow::TopicCount() const {
+    return topicCount_ == 0 ? QString() : QString::number(topicCount_);
+}
+
 void PracticeWindow::tick(const QPoint& cursor) {
     updateToolbar(cursor);
     if (lblClock_ && lblClock_->isVisibleTo(this))
@@ -968,10 +986,9 @@ void PracticeWindow::updateToolbar(const QPoint& cursor) {
     const ToolbarEnables e = ToolbarEnableRules(status_, current_, session_.questionCount());
     const std::array<bool, kToolbarButtonCount> enabled = {e.save, e.mark, true,
                                                            true,   e.back, e.next};
-    const bool pressed = pressTrack_ == QLatin1String("1");
     for (int b = 0; b < kToolbarButtonCount; ++b) {
         toolbar_[b]->setEnabled(enabled[b]);
-        toolbar_[b]->updateLook(cursor, pressed);
+        toolbar_[b]->updateLook(cursor, pressTrack_);
     }
 }
 
@@ -1035,7 +1052,7 @@ void PracticeWindow::layOutBottomStrip() {
     // The bar stands in the remaining-questions panel's place; a marked
     // paper has no questions left, and its panel leaves the room to the others.
     const bool barPlaying = !fmeMark_->isHidden();
-    const bool marked = status_ == QLatin1String("1");
+    const bool marked = status_ == TakeStatus::Marked;
     const int firstWidth = barPlaying ? fmeMark_->width() : (marked ? 0 : txtRem_->width());
     const FooterLayout l = LayOutFooter(QSize(remQnsBG_->width(), txtRem_->height()),
                                         twipsToPixels(kToolbarSpacingTwips), kFooterSpacing,

@@ -40,9 +40,11 @@ class SkinnedFrame;
 // toolbar, its answer sheet, its page and its 100 ms timer, until ClosePaper
 // is confirmed (closeConfirmed()) or the launcher unloads it (Unload()).
 //
-// Hidden fields of the design are plain members with accessors: QSCount,
-// Status, TopicCount, txtPressTrack. Controls carry their design names as
-// object names (FA1, RemQns, ToolBar06, ...).
+// Hidden fields of the design are typed private members, readable as text
+// under their design names as before: QSCount (the current question),
+// Status (TakeStatus), TopicCount (an index), txtPressTrack (a flag).
+// Controls carry their design names as object names (FA1, RemQns,
+// ToolBar06, ...).
 class PracticeWindow : public QWidget {
     Q_OBJECT
 public:
@@ -73,10 +75,16 @@ public:
     // Hidden fields.
     QString QSCount() const { return QString::number(current_); }
     int currentQuestion() const { return current_; }
-    const QString& Status() const { return status_; }
-    void setStatus(const QString& status) { status_ = status; }
-    const QString& TopicCount() const { return topicCount_; }
-    const QString& txtPressTrack() const { return pressTrack_; }
+    // Status as text: "0" not marked in this take, "1" marked, or the text
+    // of an Unknown status as the summary file holds it.
+    QString Status() const;
+    TakeStatus takeStatus() const { return status_; }
+    // The topic's first paper index ("1", "6", ...); empty until loaded.
+    QString TopicCount() const;
+    // "1" while a toolbar button is held down, else "0".
+    QString txtPressTrack() const {
+        return pressTrack_ ? QStringLiteral("1") : QStringLiteral("0");
+    }
     bool answerSheetShown() const { return sheetShown_; }
     // The page file written last (empty before the first page).
     const QString& pageFile() const { return pageFile_; }
@@ -236,9 +244,10 @@ private:
 
     // Hidden fields.
     int current_ = 1;
-    QString status_ = QStringLiteral("0");
-    QString topicCount_;
-    QString pressTrack_ = QStringLiteral("0");
+    TakeStatus status_ = TakeStatus::NotMarked;
+    QString unknownStatus_; // the summary's text while status_ is Unknown
+    int topicCount_ = 0;    // the topic's first paper index; 0 until loaded
+    bool pressTrack_ = false;
     bool sheetShown_ = true;
     QString pageFile_;
     qint64 startMsecs_ = 0;

@@ -25,9 +25,26 @@ constexpr int kButtonGap = 10;
 constexpr int kMessageToButtons = 6;
 constexpr QSize kInfoFallback(32, 32);
 
+const QString kPopUpYes = QStringLiteral("True");
+const QString kPopUpNo = QStringLiteral("False");
+
 } // namespace
 
-frmPopUp::frmPopUp(SkinContext skin, QString& popUpResponse, QWidget* parent)
+QString PopUpResponseText(PopUpAnswer answer) {
+    if (!answer)
+        return {};
+    return *answer ? kPopUpYes : kPopUpNo;
+}
+
+PopUpAnswer PopUpAnswerOf(const QString& text) {
+    if (text == kPopUpYes)
+        return true;
+    if (text == kPopUpNo)
+        return false;
+    return std::nullopt;
+}
+
+frmPopUp::frmPopUp(SkinContext skin, PopUpAnswer& popUpResponse, QWidget* parent)
     : QDialog(parent)
     , popUpResponse_(popUpResponse) {
     setObjectName(QStringLiteral("frmPopUp"));
@@ -130,13 +147,13 @@ void frmPopUp::CallPop(const QString& title, const QString& message, int buttonC
 }
 
 void frmPopUp::choose(bool first) {
-    popUpResponse_ = QString::fromLatin1(first ? kPopUpYes : kPopUpNo);
+    popUpResponse_ = first;
     done(first ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void frmPopUp::reject() {
     // The one-button form is a notice: dismissing it is acknowledging it.
-    popUpResponse_ = QString::fromLatin1(buttonCount_ == 1 ? kPopUpYes : kPopUpNo);
+    popUpResponse_ = buttonCount_ == 1;
     QDialog::reject();
 }
 
@@ -166,7 +183,7 @@ void frmPopUp::updateButtonLooks(const QPoint& cursor) {
     but2_->updateLook(cursor);
 }
 
-PopUpChannel::PopUpChannel(SkinContext skin, QString& popUpResponse)
+PopUpChannel::PopUpChannel(SkinContext skin, PopUpAnswer& popUpResponse)
     : skin_(std::move(skin))
     , popUpResponse_(popUpResponse) {}
 
@@ -178,13 +195,13 @@ bool PopUpChannel::ask(const QString& title, const QString& message, int buttonC
     lastButtonCount_ = buttonCount;
     if (!nextAnswers_.isEmpty()) {
         const bool answer = nextAnswers_.takeFirst();
-        popUpResponse_ = QString::fromLatin1(answer ? kPopUpYes : kPopUpNo);
+        popUpResponse_ = answer;
         return answer;
     }
     frmPopUp popUp(skin_, popUpResponse_, owner ? owner->window() : nullptr);
     popUp.CallPop(title, message, buttonCount, owner);
     popUp.exec();
-    return popUpResponse_ == QLatin1String(kPopUpYes);
+    return popUpResponse_.value_or(false);
 }
 
 } // namespace orvanta

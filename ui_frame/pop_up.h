@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QLabel;
 
 namespace orvanta {
@@ -22,20 +24,27 @@ inline constexpr int kPopUpButtonHeightTwips = 375;
 inline constexpr int kOneLineMessageLength = 33;
 inline constexpr int kOneLineMessageDrop = 7;
 
-// The answer texts written into the main window's PopUpResponse field.
-inline constexpr char kPopUpYes[] = "True";
-inline constexpr char kPopUpNo[] = "False";
+// A pop-up's answer, as the main window keeps it in its PopUpResponse
+// field: true for the first button ("OK", "Yes"), false for the second
+// ("No"), nothing before the first pop-up.
+using PopUpAnswer = std::optional<bool>;
+
+// PopUpResponse's text for an answer: "True", "False", or empty for none.
+QString PopUpResponseText(PopUpAnswer answer);
+// The answer a PopUpResponse text stands for: "True" and "False" exactly;
+// any other text is no answer.
+PopUpAnswer PopUpAnswerOf(const QString& text);
 
 // The program's own modal message box: skinned frame with all four corners
 // rounded, information icon, word-wrapping message, and one button ("OK") or
 // two ("Yes", "No").
 //
-// The answer goes into the PopUpResponse text field that the main window
-// owns (passed by reference; it must outlive the pop-up): "True" for the
-// first button, "False" for the second. Closing it otherwise (Escape, the
-// window manager's close) answers like the second button in the two-button
-// form, "False"; the one-button form only acknowledges, so any way of closing
-// it answers "True", as its "OK" does.
+// The answer goes into the PopUpResponse field that the main window owns
+// (passed by reference; it must outlive the pop-up): true ("True") for the
+// first button, false ("False") for the second. Closing it otherwise
+// (Escape, the window manager's close) answers like the second button in the
+// two-button form, false; the one-button form only acknowledges, so any way
+// of closing it answers true, as its "OK" does.
 //
 // Keyboard: the first button has the focus when the pop-up opens; Tab and
 // the arrow keys move between the buttons; Space, Enter and Return choose the
@@ -45,7 +54,7 @@ inline constexpr char kPopUpNo[] = "False";
 class frmPopUp : public QDialog {
     Q_OBJECT
 public:
-    frmPopUp(SkinContext skin, QString& popUpResponse, QWidget* parent = nullptr);
+    frmPopUp(SkinContext skin, PopUpAnswer& popUpResponse, QWidget* parent = nullptr);
 
     // Prepares the pop-up without showing it: title and message, the
     // buttons for `buttonCount` (1: "OK" centred; 2: "Yes" at the message's
@@ -81,7 +90,7 @@ private:
     void choose(bool first);
     void updateButtonLooks(const QPoint& cursor);
 
-    QString& popUpResponse_;
+    PopUpAnswer& popUpResponse_;
     SkinnedFrame* frame_;
     PictureBox* imgInfo_;
     QLabel* lblMessage_;
@@ -96,13 +105,13 @@ private:
 class PopUpChannel {
 public:
     // `popUpResponse` is the main window's field; it must outlive the channel.
-    PopUpChannel(SkinContext skin, QString& popUpResponse);
+    PopUpChannel(SkinContext skin, PopUpAnswer& popUpResponse);
 
     // Shows the pop-up modally over `owner` and returns the answer: true
-    // when PopUpResponse reads "True" afterwards.
+    // when PopUpResponse holds true ("True") afterwards.
     bool ask(const QString& title, const QString& message, int buttonCount, QWidget* owner);
 
-    const QString& response() const { return popUpResponse_; }
+    PopUpAnswer answer() const { return popUpResponse_; }
 
     // Test hook: the next ask() shows nothing and answers `answer` at once,
     // writing it into PopUpResponse like a button would. Used once; replaces
@@ -119,7 +128,7 @@ public:
 
 private:
     SkinContext skin_;
-    QString& popUpResponse_;
+    PopUpAnswer& popUpResponse_;
     QList<bool> nextAnswers_;
     QString lastTitle_;
     QString lastMessage_;

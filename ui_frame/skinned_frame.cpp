@@ -144,11 +144,17 @@ QString SkinnedFrame::maximisePicture(const char* colour) const {
     return QStringLiteral("prog_%1_%2.bmp").arg(QLatin1String(colour), QLatin1String(action));
 }
 
+QString SkinnedFrame::focusField() const {
+    if (kind_ == FrameKind::PopUp)
+        return {};
+    return activeLook_ ? QStringLiteral("1") : QStringLiteral("0");
+}
+
 void SkinnedFrame::paintActivation(bool active) {
     if (kind_ == FrameKind::PopUp)
         return;
     setTitleColour(controls_.Title, active ? kActiveTitleColour : kInactiveTitleColour);
-    focusField_ = active ? QStringLiteral("1") : QStringLiteral("0");
+    activeLook_ = active;
     if (active) {
         controls_.BTopLeft->setPicture(graphics("border_top_left.bmp"));
         controls_.BTopCentre->setPicture(graphics("border_top_center.bmp"));
@@ -168,7 +174,7 @@ void SkinnedFrame::paintActivation(bool active) {
 }
 
 void SkinnedFrame::updateTitleBarHover(const QPoint& cursor) {
-    if (focusField_ != QLatin1String("1"))
+    if (!activeLook_)
         return;
     hoverImage(controls_.imgProgClose, graphics("prog_blueoff_close.bmp"),
                graphics("prog_blue_close.bmp"), cursor);
@@ -252,7 +258,7 @@ bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowStateChange:
         // An inactive window gets no hover ticks on its title bar: keep its
         // maximise button true to the new state here.
-        if (controls_.imgProgMax && focusField_ != QLatin1String("1"))
+        if (controls_.imgProgMax && !activeLook_)
             controls_.imgProgMax->setPicture(maximisePicture("white"));
         break;
     case QEvent::Show:

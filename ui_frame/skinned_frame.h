@@ -74,8 +74,11 @@ public:
 
     // The activation painting: active or inactive look and focus field.
     void paintActivation(bool active);
-    // "1" while the window is active, "0" otherwise; empty for the pop-up.
-    const QString& focusField() const { return focusField_; }
+    // Whether the active look is painted (never for the pop-up).
+    bool activeLook() const { return activeLook_; }
+    // The same as text: "1" while the window is active, "0" otherwise;
+    // empty for the pop-up.
+    QString focusField() const;
 
     // The title-bar hover rule for one tick (nothing unless the focus field is "1").
     void updateTitleBarHover(const QPoint& cursor);
@@ -109,7 +112,7 @@ private:
     SkinContext skin_;
     FrameControls controls_;
     FrameGeometry geometry_;
-    QString focusField_;
+    bool activeLook_ = false;
     HoverTicker ticker_;
     WindowMover* mover_ = nullptr;
 };

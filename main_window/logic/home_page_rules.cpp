@@ -17,12 +17,6 @@ std::optional<int> TopicOfFirstIndex(int firstIndex) {
     return topic;
 }
 
-std::optional<int> TopicOfFirstIndexText(const QString& topicCount) {
-    bool ok = false;
-    const int index = topicCount.toInt(&ok);
-    return ok ? TopicOfFirstIndex(index) : std::nullopt;
-}
-
 QString PaperButton::toolTip() const {
     return take == 1 ? QStringLiteral("Load paper %1").arg(paper)
                      : QStringLiteral("Try paper %1 again").arg(paper);

@@ -19,11 +19,9 @@ inline constexpr int kScoreToPercentGap = 20; // a score ends this far before it
 bool TopicRowVisible(int row, int topicCount);
 
 // The topic whose first paper index is `firstIndex` (1, 6, 11, ..., 46 give
-// topics 1..10); nothing for any other index.
+// topics 1..10); nothing for any other index. `RefreshContents` chooses this
+// topic again for `TopicCount`.
 std::optional<int> TopicOfFirstIndex(int firstIndex);
-// The same for the text kept in `TopicCount` ("1", "6", ...): the topic that
-// `RefreshContents` chooses again, or nothing (then no topic is clicked).
-std::optional<int> TopicOfFirstIndexText(const QString& topicCount);
 
 // One of the ten paper buttons: paper 1..5 of the shown topic, take 1 (the
 // first-take button) or 2 (the second-take button).

@@ -10,13 +10,6 @@ ToolbarEntry entry(const char* caption, const QString& toolTip, const char* pict
                         name + QStringLiteral("_on.bmp"), name + QStringLiteral("_pressed.bmp")};
 }
 
-// The number a field holds, 0 when it holds no number.
-int fieldNumber(const QString& field) {
-    bool ok = false;
-    const int value = field.toInt(&ok);
-    return ok ? value : 0;
-}
-
 } // namespace
 
 std::optional<ToolbarEntry> ToolbarEntryFor(bool helpTab, int button) {
@@ -46,9 +39,7 @@ std::optional<ToolbarEntry> ToolbarEntryFor(bool helpTab, int button) {
     }
 }
 
-PageCommand ShowPageCommand(const QString& tabPos, const QString& toolBarPos) {
-    const int tab = fieldNumber(tabPos);
-    const int button = fieldNumber(toolBarPos);
+PageCommand ShowPageCommand(int tab, int button) {
     if (tab >= 1 && tab <= 3) {
         switch (button) {
         case 1:

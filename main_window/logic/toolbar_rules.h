@@ -40,9 +40,8 @@ enum class PageCommand {
     PrintSetup,   // Help tab, Setup: printer set-up; the page stays
 };
 
-// The dispatcher's table: tab "1".."3" with toolbar "1".."4", tab "4" with
-// "1", "2" or "4"; every other pair (also texts that are not numbers) is
-// Nothing.
-PageCommand ShowPageCommand(const QString& tabPos, const QString& toolBarPos);
+// The dispatcher's table: tab 1..3 with toolbar 1..4, tab 4 with 1, 2 or 4;
+// every other pair is Nothing.
+PageCommand ShowPageCommand(int tab, int button);
 
 } // namespace orvanta

@@ -6,6 +6,14 @@
 
 namespace orvanta {
 
+TakeStatus TakeStatusOf(const QString& field) {
+    if (field == u"0")
+        return TakeStatus::NotMarked;
+    if (field == u"1")
+        return TakeStatus::Marked;
+    return TakeStatus::Unknown;
+}
+
 QString PracticeCaption(const QString& topicName, int positionInTopic) {
     return topicName + QStringLiteral(" - Paper ") + QString::number(positionInTopic);
 }
@@ -102,9 +110,9 @@ QString ResultMark(const QString& code) {
     return {};
 }
 
-ToolbarEnables ToolbarEnableRules(const QString& status, int currentQuestion, int questionCount) {
+ToolbarEnables ToolbarEnableRules(TakeStatus status, int currentQuestion, int questionCount) {
     ToolbarEnables enables;
-    enables.save = status == QLatin1String("0");
+    enables.save = status == TakeStatus::NotMarked;
     enables.mark = enables.save;
     enables.back = currentQuestion != 1;
     enables.next = currentQuestion != questionCount;

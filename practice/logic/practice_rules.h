@@ -20,6 +20,14 @@ enum class Take {
     Second = 2, // Test2, caption "Try Again"
 };
 
+// Whether a paper is marked in a take, as its summary row (FST for the first
+// take, SST for the second) holds it: "0" not marked, "1" marked. A
+// hand-edited file may hold any other text; such a take is Unknown: it can be
+// neither saved nor marked and shows no marked sheet, until the pupil's
+// files are mended.
+enum class TakeStatus { NotMarked, Marked, Unknown };
+TakeStatus TakeStatusOf(const QString& field);
+
 inline constexpr int kAnswerFrameCount = 20;
 
 // The window's caption and title: the topic name, " - Paper " and the
@@ -82,7 +90,7 @@ bool IsWrongCode(const QString& code);
 QString ResultMark(const QString& code);
 
 // Which toolbar buttons are enabled: Save and Mark while the paper is not
-// marked in this take (`status` "0"), Back unless on question 1, Next
+// marked in this take (NotMarked), Back unless on question 1, Next
 // unless on question Q. Print and Close are always enabled.
 struct ToolbarEnables {
     bool save = false;
@@ -90,7 +98,7 @@ struct ToolbarEnables {
     bool back = false;
     bool next = false;
 };
-ToolbarEnables ToolbarEnableRules(const QString& status, int currentQuestion, int questionCount);
+ToolbarEnables ToolbarEnableRules(TakeStatus status, int currentQuestion, int questionCount);
 
 // Vertical gap between answer frames, twips: 105 when the question has
 // fewer than 16 parts; otherwise -10 in the first take (frames overlap by

@@ -229,7 +229,7 @@ protected:
                 continue;
             for (ProgressFile which : kProgressFiles)
                 EXPECT_EQ(readBytes(file(which, s)), program_.templateBytes(which, s))
-                    << ProgressFileName(which, s, c().lblCOD).toStdString();
+                    << ProgressFileName(which, s, c().lblCOD()).toStdString();
         }
     }
 
@@ -278,10 +278,10 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
 
     // --- Mathematics, topic 2 --------------------------------------------
     click(c().Tab[kMaths - 1]);
-    EXPECT_EQ(c().LChose, "2");
+    EXPECT_EQ(c().LChose(), "2");
     const QString topicName = c().course().subject(kMaths).topicNames.at(kTopic - 1);
     click(home().Topic[kTopic - 1]);
-    EXPECT_EQ(c().TopicCount, "6");
+    EXPECT_EQ(c().TopicCount(), "6");
     EXPECT_EQ(home().SubH1->text(), topicName);
     EXPECT_EQ(home().Pa[kPaperInTopic - 1]->toolTip(), "Load paper 3");
     EXPECT_EQ(home().MSA[kPaperInTopic - 1]->text(), "");
@@ -290,8 +290,8 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     // --- First take: answer across several questions ---------------------
     PracticeWindow* w = openPaper(home().Pa[kPaperInTopic - 1]);
     ASSERT_NE(w, nullptr) << "paper 3 did not open";
-    EXPECT_EQ(c().PaperNum, "108");
-    EXPECT_EQ(c().TakeNum, "1");
+    EXPECT_EQ(c().PaperNum(), "108");
+    EXPECT_EQ(c().TakeNum(), "1");
     EXPECT_EQ(w->objectName(), "Test1");
     EXPECT_EQ(w->windowTitle(), topicName + " - Paper 3");
     EXPECT_EQ(w->lblTotalQ()->text(), QString::number(parts));
@@ -381,7 +381,7 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
 
     // --- Close: Home shows the score and the second-take button ----------
     closePaper(w);
-    EXPECT_EQ(c().TopicCount, "6") << "the same topic is shown again";
+    EXPECT_EQ(c().TopicCount(), "6") << "the same topic is shown again";
     EXPECT_EQ(home().SubH1->text(), topicName);
     EXPECT_EQ(home().MSA[kPaperInTopic - 1]->text(), firstPercent);
     EXPECT_EQ(home().MSB[kPaperInTopic - 1]->text(), "");
@@ -391,7 +391,7 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     // --- Second take: correct question 2, get the other part wrong again --
     w = openPaper(home().Pb[kPaperInTopic - 1]);
     ASSERT_NE(w, nullptr) << "the second take did not open";
-    EXPECT_EQ(c().TakeNum, "2");
+    EXPECT_EQ(c().TakeNum(), "2");
     EXPECT_EQ(w->objectName(), "Test2");
     EXPECT_TRUE(shownIn(w->lblSecondAttempt()));
     EXPECT_EQ(w->Status(), "0");
@@ -484,7 +484,7 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     EXPECT_EQ(text("WT"), "-") << "one topic attempted";
     EXPECT_EQ(text("ST"), "-");
     click(c().Body_Report->sectionBar(ReportSection::Topical));
-    EXPECT_EQ(c().txtReportPos, "2");
+    EXPECT_EQ(c().txtReportPos(), "2");
     EXPECT_TRUE(shown("RC2Topical"));
     EXPECT_EQ(text("TopLab2"), topicName);
     EXPECT_EQ(text("TMark2A"), firstPercent + "%");
@@ -540,7 +540,7 @@ TEST_F(JourneyTest, aPupilTakesMarksRetriesReportsPrintsAndErasesAPaper) {
     }
     // Report: nothing to show, an empty trend.
     click(c().ToolBar[1]);
-    EXPECT_EQ(c().txtReportPos, "1") << "a subject tab opens Overall Results";
+    EXPECT_EQ(c().txtReportPos(), "1") << "a subject tab opens Overall Results";
     EXPECT_EQ(text("OScore1"), "-");
     EXPECT_EQ(text("OScore2"), "-");
     EXPECT_EQ(text("PCNum"), QStringLiteral("0 / %1").arg(paperCount));

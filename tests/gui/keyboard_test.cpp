@@ -124,8 +124,8 @@ TEST_F(KeyboardTest, aWholePaperIsTakenMarkedRetriedReportedAndErasedByKeysAlone
     // --- First take ------------------------------------------------------
     PracticeWindow* w = openByKeys(1, Qt::Key_Return);
     ASSERT_NE(w, nullptr) << "the paper did not open from the keyboard";
-    EXPECT_EQ(c().LChose, "2");
-    EXPECT_EQ(c().PaperNum, "108");
+    EXPECT_EQ(c().LChose(), "2");
+    EXPECT_EQ(c().PaperNum(), "108");
     EXPECT_EQ(K::keyTarget(), w->Frame(1)->FA()) << "the paper opens ready for typing";
 
     K::press(Qt::Key_A, Qt::AltModifier);
@@ -246,7 +246,7 @@ TEST_F(KeyboardTest, aWholePaperIsTakenMarkedRetriedReportedAndErasedByKeysAlone
     EXPECT_EQ(erase->state(), ErasePage::State::Done);
     for (ProgressFile which : kProgressFiles)
         EXPECT_EQ(readBytes(program.file(which, kMaths)), program.templateBytes(which, kMaths))
-            << ProgressFileName(which, kMaths, c().lblCOD).toStdString();
+            << ProgressFileName(which, kMaths, c().lblCOD()).toStdString();
     EXPECT_TRUE(program.popUps().allAnswered());
 }
 

@@ -44,7 +44,7 @@ void ProgramUnderTest::start() {
     launcher_ =
         std::make_unique<PracticeWindows>(contents_->practiceEnvironment(), *contents_, services);
     contents_->setPracticeLauncher(launcher_.get());
-    store_ = std::make_unique<ProgressStore>(library(), folder(), contents_->lblCOD);
+    store_ = std::make_unique<ProgressStore>(library(), folder(), contents_->lblCOD());
 }
 
 ResourceLibrary ProgramUnderTest::library() const {

@@ -37,14 +37,16 @@ TEST_F(StartUpTest, firstRunInstallsPicturesCreatesEveryProgressFileAndOpensTheF
     }
     EXPECT_FALSE(QFileInfo::exists(home_.folder().courseScratchFile()));
 
-    EXPECT_EQ(c.LChose, "1");
-    EXPECT_EQ(c.lblCOD, "Q4");
-    EXPECT_EQ(c.txtTabPos, "1");
-    EXPECT_EQ(c.txtToolBarPos, "1");
-    EXPECT_EQ(c.txtReportPos, "1");
-    EXPECT_EQ(c.TopicCount, "1");
-    EXPECT_EQ(c.TtPapersCon, "10");
-    EXPECT_EQ(c.RefreshLog, "off");
+    EXPECT_EQ(c.LChose(), "1");
+    EXPECT_EQ(c.lblCOD(), "Q4");
+    EXPECT_EQ(c.txtTabPos(), "1");
+    EXPECT_EQ(c.txtToolBarPos(), "1");
+    EXPECT_EQ(c.txtReportPos(), "1");
+    EXPECT_EQ(c.TopicCount(), "1");
+    EXPECT_EQ(c.TtPapersCon(), "10");
+    EXPECT_EQ(c.PaperNum(), "") << "no paper is opened yet";
+    EXPECT_EQ(c.TakeNum(), "");
+    EXPECT_EQ(c.RefreshLog(), "off");
     EXPECT_EQ(c.windowTitle(), "Orvanta Sample Course");
     EXPECT_EQ(c.geometry(), QRect(4, 4, 405, 492));
 
@@ -141,14 +143,14 @@ TEST_F(StartUpTest, withoutTheFirstSubjectItsTabIsOutOfSightAndTheSecondIsChosen
     EXPECT_EQ(c.Tab[1]->x(), 2);
     EXPECT_EQ(c.Tab[2]->x(), 2 + w - 4);
     EXPECT_EQ(c.Tab[3]->x(), 2 + 2 * (w - 4));
-    EXPECT_EQ(c.LChose, "2");
-    EXPECT_EQ(c.txtTabPos, "2");
+    EXPECT_EQ(c.LChose(), "2");
+    EXPECT_EQ(c.txtTabPos(), "2");
     EXPECT_EQ(c.Body_Home->Topic[0]->text(), "Mathematics topic 1");
     EXPECT_FALSE(QFileInfo::exists(progressFile(ProgressFile::Summary, 1)));
     EXPECT_TRUE(QFileInfo::exists(progressFile(ProgressFile::Summary, 2)));
     c.TabClick(1);
-    EXPECT_EQ(c.LChose, "2");
-    EXPECT_EQ(c.txtTabPos, "2");
+    EXPECT_EQ(c.LChose(), "2");
+    EXPECT_EQ(c.txtTabPos(), "2");
 }
 
 TEST_F(StartUpTest, aCourseDescriptionWithAWordForACountIsToldAndNothingIsCreated) {
@@ -157,8 +159,9 @@ TEST_F(StartUpTest, aCourseDescriptionWithAWordForACountIsToldAndNothingIsCreate
     Contents& c = start();
 
     EXPECT_FALSE(QFileInfo::exists(progressFile(ProgressFile::Summary, 1)));
-    EXPECT_EQ(c.txtTabPos, "4");
+    EXPECT_EQ(c.txtTabPos(), "4");
     EXPECT_TRUE(c.Body_About->isVisibleTo(&c));
+    EXPECT_EQ(c.TtPapersCon(), "") << "no subject was loaded";
     ASSERT_EQ(c.pendingNotices().size(), 1);
     EXPECT_TRUE(c.pendingNotices().first().contains("seven"))
         << c.pendingNotices().first().toStdString();
@@ -212,7 +215,7 @@ TEST_F(StartUpTest, progressFilesLostAtStartAreMadeAgainAndTheScoresWorkedOutFro
 TEST_F(StartUpTest, aSecondCopySaysTheProgramIsRunningAndWritesNothing) {
     start();
     const auto before = progressBytes();
-    QString response;
+    PopUpAnswer response;
     PopUpChannel popUps(
         SkinContext{std::make_shared<PictureSource>(home_.folder().graphicsFolder())}, response);
     popUps.setNextAnswer(true);

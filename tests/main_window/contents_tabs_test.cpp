@@ -45,12 +45,12 @@ protected:
 
 TEST_F(TabsTest, theHelpTabTurnsTheToolbarIntoAboutTrashAndSetupAndBack) {
     click(c().Tab[1]);
-    EXPECT_EQ(c().LChose, "2");
+    EXPECT_EQ(c().LChose(), "2");
     click(c().Tab[3]);
 
-    EXPECT_EQ(c().txtTabPos, "4");
-    EXPECT_EQ(c().txtToolBarPos, "1");
-    EXPECT_EQ(c().LChose, "2");
+    EXPECT_EQ(c().txtTabPos(), "4");
+    EXPECT_EQ(c().txtToolBarPos(), "1");
+    EXPECT_EQ(c().LChose(), "2");
     EXPECT_EQ(toolbarCaptions(), QStringList({"About", "Trash", "", "Setup"}));
     EXPECT_EQ(toolbarTips(), QStringList({"About Orvanta", "Trash past results", "Printer Setup"}));
     EXPECT_TRUE(c().Body_About->isVisible());
@@ -75,27 +75,27 @@ TEST_F(TabsTest, printAndSetupLeaveThePageOnScreenAndReportShowsTheReport) {
     // No printer here: Print offers a PDF file, which the pupil declines.
     c().popUps().setNextAnswer(false);
     click(c().ToolBar[2]);
-    EXPECT_EQ(c().txtToolBarPos, "3");
+    EXPECT_EQ(c().txtToolBarPos(), "3");
     EXPECT_EQ(c().popUps().lastTitle(), "Print");
     EXPECT_TRUE(c().Body_Home->isVisible());
 
     click(c().ToolBar[1]);
-    EXPECT_EQ(c().txtToolBarPos, "2");
+    EXPECT_EQ(c().txtToolBarPos(), "2");
     EXPECT_TRUE(c().Body_Report->isVisible());
     EXPECT_FALSE(c().Body_Home->isVisible());
 
     click(c().Tab[3]);
     click(c().ToolBar[3]);
-    EXPECT_EQ(c().txtToolBarPos, "4");
+    EXPECT_EQ(c().txtToolBarPos(), "4");
     EXPECT_EQ(setUps, 1);
     EXPECT_TRUE(c().Body_About->isVisible());
     click(c().Tab[3]);
-    EXPECT_EQ(c().txtToolBarPos, "1");
+    EXPECT_EQ(c().txtToolBarPos(), "1");
 }
 
 TEST_F(TabsTest, aSubjectTabOpensTheReportAtItsFirstSectionAgain) {
     click(c().ToolBar[1]);
-    c().txtReportPos = "3"; // as a click on the third section's bar leaves it
+    c().setTxtReportPos("3"); // as a click on the third section's bar leaves it
     click(c().ToolBar[0]);
     click(c().ToolBar[1]);
     EXPECT_EQ(c().Body_Report->reportPos(), "3");
@@ -104,10 +104,25 @@ TEST_F(TabsTest, aSubjectTabOpensTheReportAtItsFirstSectionAgain) {
     EXPECT_EQ(c().Body_Report->reportPos(), "1");
 }
 
+TEST_F(TabsTest, aReportPositionSetAsTextOpensTheSectionThePageReadsFromIt) {
+    // Texts other than "1" and "2" open Trend Analysis on the page; the
+    // field then reads "3", the section that is open.
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "1"}, {"2", "2"}, {"3", "3"}, {"7", "3"}, {"", "3"}, {"x", "3"}, {" 1", "3"},
+    };
+    for (const auto& [text, reads] : cases) {
+        c().setTxtReportPos(QString::fromUtf8(text));
+        EXPECT_EQ(c().txtReportPos(), reads) << '"' << text << '"';
+        click(c().ToolBar[1]);
+        EXPECT_EQ(c().Body_Report->reportPos(), reads) << '"' << text << '"';
+        EXPECT_EQ(c().Body_Report->openSection(), ReportSectionOf(QString::fromUtf8(text)));
+    }
+}
+
 TEST_F(TabsTest, aPressOnOneToolbarButtonShowsWhicheverButtonIsUnderThePointerPressed) {
     moveCursorTo(c().ToolBar[1]);
     QTest::mousePress(c().ToolBar[1], Qt::LeftButton, {}, c().ToolBar[1]->rect().center());
-    EXPECT_EQ(c().txtPressTrack, "1");
+    EXPECT_EQ(c().txtPressTrack(), "1");
     tick();
     EXPECT_EQ(c().ToolBar[1]->pictureName(), "report_pressed.bmp");
 
@@ -118,16 +133,16 @@ TEST_F(TabsTest, aPressOnOneToolbarButtonShowsWhicheverButtonIsUnderThePointerPr
 
     // Released over another button: no command, and the pressed look ends.
     QTest::mouseRelease(c().ToolBar[1], Qt::LeftButton, {}, QPoint(-30, 10));
-    EXPECT_EQ(c().txtPressTrack, "0");
-    EXPECT_EQ(c().txtToolBarPos, "1");
+    EXPECT_EQ(c().txtPressTrack(), "0");
+    EXPECT_EQ(c().txtToolBarPos(), "1");
     tick();
     EXPECT_EQ(c().ToolBar[0]->pictureName(), "home_on.bmp");
 
     // Any mouse button counts as a press.
     QTest::mousePress(c().ToolBar[3], Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c().txtPressTrack, "1");
+    EXPECT_EQ(c().txtPressTrack(), "1");
     QTest::mouseRelease(c().ToolBar[3], Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c().txtPressTrack, "0");
+    EXPECT_EQ(c().txtPressTrack(), "0");
 }
 
 TEST_F(TabsTest, tabsShowFrontAndBackPicturesAndTheirHoverLook) {
@@ -151,8 +166,8 @@ TEST_F(TabsTest, theKeyboardReachesTheTabsAndEnterChoosesOne) {
     c().activateWindow();
     c().Tab[2]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(c().Tab[2], Qt::Key_Return);
-    EXPECT_EQ(c().txtTabPos, "3");
-    EXPECT_EQ(c().LChose, "3");
+    EXPECT_EQ(c().txtTabPos(), "3");
+    EXPECT_EQ(c().LChose(), "3");
     c().ToolBar[0]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(c().ToolBar[0], Qt::Key_Space);
     EXPECT_TRUE(c().Body_Home->isVisible());
@@ -251,21 +266,21 @@ void answerPopUpLater(std::function<void(frmPopUp*)> answer) {
 TEST_F(TabsTest, thePopUpAnswersThroughThePopUpResponseField) {
     c().popUps().setNextAnswer(false);
     EXPECT_FALSE(c().popUps().ask("Close Practice", "Confirm?", 2, &c()));
-    EXPECT_EQ(c().PopUpResponse, "False");
+    EXPECT_EQ(c().PopUpResponse(), "False");
 
     // The real pop-up, answered with its second button and with Enter.
     answerPopUpLater([](frmPopUp* popUp) {
         EXPECT_EQ(popUp->But2_lbl()->text(), "No");
         QTest::mouseClick(popUp->But2(), Qt::LeftButton, {}, QPoint(5, 5));
     });
-    c().PopUpResponse = "True";
+    c().setPopUpResponse("True");
     EXPECT_FALSE(c().popUps().ask("Close Practice", "Confirm?", 2, &c()));
-    EXPECT_EQ(c().PopUpResponse, "False");
+    EXPECT_EQ(c().PopUpResponse(), "False");
 
     answerPopUpLater(
         [](frmPopUp*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
     EXPECT_TRUE(c().popUps().ask("Marking", "Do you want to mark your practice now?", 2, &c()));
-    EXPECT_EQ(c().PopUpResponse, "True");
+    EXPECT_EQ(c().PopUpResponse(), "True");
 }
 
 } // namespace

@@ -90,19 +90,19 @@ TEST(OpenPaper, refusesWhatNoButtonCanAsk) {
 }
 
 TEST(TopicOfFirstIndex, reselectsOnlyTheTenFirstIndexes) {
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"1", 1},
-        {"6", 2},
-        {"16", 4},
-        {"46", 10},
-        {"2", std::nullopt},
-        {"51", std::nullopt},
-        {"0", std::nullopt},
-        {"", std::nullopt},
-        {"x", std::nullopt},
+    const std::pair<int, std::optional<int>> cases[] = {
+        {1, 1},
+        {6, 2},
+        {16, 4},
+        {46, 10},
+        {2, std::nullopt},
+        {51, std::nullopt},
+        {0, std::nullopt},
+        {-4, std::nullopt},
+        {101, std::nullopt},
     };
-    for (const auto& [text, topic] : cases)
-        EXPECT_EQ(TopicOfFirstIndexText(QString::fromUtf8(text)), topic) << text;
+    for (const auto& [index, topic] : cases)
+        EXPECT_EQ(TopicOfFirstIndex(index), topic) << index;
 }
 
 TEST(TopicRows, showOnlyTheSubjectsTopics) {

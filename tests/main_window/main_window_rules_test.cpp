@@ -38,8 +38,8 @@ TEST(TabTop, theChosenTabStandsTwoHigherAndHalfPixelsRoundUp) {
 
 struct PageRow {
     const char* name;
-    const char* tab;
-    const char* button;
+    int tab;
+    int button;
     PageCommand command;
 };
 
@@ -50,18 +50,18 @@ TEST_P(ShowPageTable, turnsTabAndToolbarIntoACommand) {
 }
 
 const PageRow kPageRows[] = {
-    {"subject_home", "2", "1", PageCommand::LoadHome},
-    {"subject_report", "1", "2", PageCommand::ShowReport},
-    {"subject_print", "3", "3", PageCommand::PrintResults},
-    {"subject_close", "1", "4", PageCommand::CloseProgram},
-    {"help_about", "4", "1", PageCommand::ShowAbout},
-    {"help_trash", "4", "2", PageCommand::ShowTrash},
-    {"help_hidden_third", "4", "3", PageCommand::Nothing},
-    {"help_setup", "4", "4", PageCommand::PrintSetup},
-    {"toolbar_at_start_up", "1", "0", PageCommand::Nothing},
-    {"no_tab", "0", "1", PageCommand::Nothing},
-    {"not_a_number", "x", "1", PageCommand::Nothing},
-    {"fifth_button", "1", "5", PageCommand::Nothing},
+    {"subject_home", 2, 1, PageCommand::LoadHome},
+    {"subject_report", 1, 2, PageCommand::ShowReport},
+    {"subject_print", 3, 3, PageCommand::PrintResults},
+    {"subject_close", 1, 4, PageCommand::CloseProgram},
+    {"help_about", 4, 1, PageCommand::ShowAbout},
+    {"help_trash", 4, 2, PageCommand::ShowTrash},
+    {"help_hidden_third", 4, 3, PageCommand::Nothing},
+    {"help_setup", 4, 4, PageCommand::PrintSetup},
+    {"toolbar_at_start_up", 1, 0, PageCommand::Nothing},
+    {"no_tab", 0, 1, PageCommand::Nothing},
+    {"past_the_help_tab", 5, 1, PageCommand::Nothing},
+    {"fifth_button", 1, 5, PageCommand::Nothing},
 };
 INSTANTIATE_TEST_SUITE_P(Pairs, ShowPageTable, testing::ValuesIn(kPageRows), rowName<PageRow>);
 

@@ -192,7 +192,7 @@ TEST_F(ResultsPrintingTest, setUpChoiceIsWhatPrintUses) {
 }
 
 TEST_F(ResultsPrintingTest, pupilIsAskedThroughThePopUp) {
-    QString PopUpResponse;
+    PopUpAnswer PopUpResponse;
     PopUpChannel channel(home.skin(), PopUpResponse);
     channel.setNextAnswer(false);
     ResultsPrinter printer(popUpMessages(channel, nullptr), dialogs());
@@ -204,7 +204,7 @@ TEST_F(ResultsPrintingTest, pupilIsAskedThroughThePopUp) {
     EXPECT_EQ(channel.lastTitle(), "Print");
     EXPECT_EQ(channel.lastMessage(), print_text::kNoPrinter);
     EXPECT_EQ(channel.lastButtonCount(), 2);
-    EXPECT_EQ(PopUpResponse, "False");
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), "False");
 }
 
 TEST_F(ResultsPrintingTest, longPrintoutRunsOnOverSeveralPages) {

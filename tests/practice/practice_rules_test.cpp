@@ -120,17 +120,31 @@ TEST(PracticeRulesTest, resultMarksAreATickACrossOrNothing) {
 }
 
 TEST(PracticeRulesTest, toolbarEnablesFollowStatusAndQuestion) {
-    const ToolbarEnables first = ToolbarEnableRules("0", 1, 3);
+    const ToolbarEnables first = ToolbarEnableRules(TakeStatus::NotMarked, 1, 3);
     EXPECT_TRUE(first.save && first.mark && first.next);
     EXPECT_FALSE(first.back);
-    const ToolbarEnables last = ToolbarEnableRules("0", 3, 3);
+    const ToolbarEnables last = ToolbarEnableRules(TakeStatus::NotMarked, 3, 3);
     EXPECT_TRUE(last.back);
     EXPECT_FALSE(last.next);
-    const ToolbarEnables marked = ToolbarEnableRules("1", 2, 3);
+    const ToolbarEnables marked = ToolbarEnableRules(TakeStatus::Marked, 2, 3);
     EXPECT_FALSE(marked.save || marked.mark);
     EXPECT_TRUE(marked.back && marked.next);
-    const ToolbarEnables single = ToolbarEnableRules("0", 1, 1);
+    const ToolbarEnables single = ToolbarEnableRules(TakeStatus::NotMarked, 1, 1);
     EXPECT_FALSE(single.back || single.next);
+}
+
+TEST(PracticeRulesTest, onlyZeroAndOneAreKnownTakeStatuses) {
+    // A hand-edited summary can hold anything; only the exact flags count.
+    const std::pair<const char*, TakeStatus> cases[] = {
+        {"0", TakeStatus::NotMarked}, {"1", TakeStatus::Marked},   {"", TakeStatus::Unknown},
+        {"2", TakeStatus::Unknown},   {" 1", TakeStatus::Unknown}, {"True", TakeStatus::Unknown},
+        {"01", TakeStatus::Unknown},
+    };
+    for (const auto& [field, status] : cases)
+        EXPECT_EQ(TakeStatusOf(QString::fromUtf8(field)), status) << '"' << field << '"';
+    // Such a take can be neither saved nor marked, as if it were marked.
+    const ToolbarEnables unknown = ToolbarEnableRules(TakeStatus::Unknown, 2, 3);
+    EXPECT_FALSE(unknown.save || unknown.mark);
 }
 
 TEST(PracticeRulesTest, framesStackWithAGapThatShrinksFromSixteenParts) {

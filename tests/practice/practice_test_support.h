@@ -40,7 +40,7 @@ public:
     int refreshCount = 0;
 
 private:
-    QString response_;
+    PopUpAnswer response_;
     PopUpChannel channel_;
 };
 

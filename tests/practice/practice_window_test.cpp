@@ -380,6 +380,31 @@ TEST(PracticeWindowTest, aMarkedFirstTakeOpensMarkedWithoutWritingAnything) {
     EXPECT_EQ(after, before);
 }
 
+TEST(PracticeWindowTest, aHandEditedStatusIsKeptAndNeitherSavesNorMarks) {
+    for (const char* field : {"x", "", "2"}) {
+        PracticeFixture f;
+        setSummary(f, 1, 1, SummaryRows::FST, QString::fromLatin1(field));
+        const QMap<QString, QByteArray> before = folderSnapshot(f.folder().path());
+        PracticeWindow* w = f.open(1, 1);
+        ASSERT_NE(w, nullptr) << field;
+        EXPECT_EQ(w->Status(), field);
+        EXPECT_EQ(w->takeStatus(), TakeStatus::Unknown) << field;
+        w->tick(f.cursor());
+        EXPECT_FALSE(w->ToolBar(1)->isEnabled()) << field;
+        EXPECT_FALSE(w->ToolBar(2)->isEnabled()) << field;
+        // Not shown as marked either: no results, the clock runs.
+        EXPECT_FALSE(w->Frame(1)->FR()->isVisibleTo(w->Frame(1))) << field;
+        EXPECT_TRUE(w->lblClock()->isVisibleTo(w)) << field;
+        const int asked = f.host().popUps().askedCount();
+        w->MarkPaper();
+        EXPECT_EQ(f.host().popUps().askedCount(), asked) << field;
+        EXPECT_TRUE(w->SaveBeforeUnload()) << field;
+        QMap<QString, QByteArray> after = folderSnapshot(f.folder().path());
+        after.remove("temppaper10001.mht");
+        EXPECT_EQ(after, before) << field;
+    }
+}
+
 TEST(PracticeWindowTest, aMarkedSecondTakeShowsTheModelAnswersOfThePartsStillWrong) {
     PracticeFixture f;
     storeRecord(f, ProgressFile::FirstResults, 1, 101,

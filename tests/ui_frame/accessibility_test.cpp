@@ -84,7 +84,7 @@ TEST(AccessiblePopUpTest, isAnAlertNamedByItsTitleWithItsMessageOnEveryButton) {
     SkinFixture fixture;
     QWidget owner;
     owner.setGeometry(100, 100, 600, 400);
-    QString response;
+    PopUpAnswer response;
     frmPopUp popUp(fixture.skin(), response, &owner);
     popUp.CallPop(QStringLiteral("Marking"),
                   QStringLiteral("Do you want to mark your practice now?"), 2, &owner);
@@ -107,7 +107,7 @@ TEST(AccessiblePopUpTest, isAnAlertNamedByItsTitleWithItsMessageOnEveryButton) {
     });
     popUp.exec();
     EXPECT_EQ(focused, popUp.But1());
-    EXPECT_EQ(response, "False") << "the arrow moved to No";
+    EXPECT_EQ(PopUpResponseText(response), "False") << "the arrow moved to No";
 }
 
 } // namespace

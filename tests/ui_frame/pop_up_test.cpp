@@ -24,7 +24,7 @@ protected:
 
     SkinFixture fixture;
     QWidget owner;
-    QString PopUpResponse = "unchanged";
+    PopUpAnswer PopUpResponse; // no answer until a button is chosen
     frmPopUp popUp{fixture.skin(), PopUpResponse, &owner};
 };
 
@@ -94,19 +94,19 @@ TEST_F(PopUpTest, buttonsAndTheirCaptionsAnswerTrueAndFalse) {
     popUp.CallPop("Close Practice", "Confirm?", 2, &owner);
     popUp.show();
     QTest::mouseClick(popUp.But1(), Qt::LeftButton);
-    EXPECT_EQ(PopUpResponse, "True");
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), "True");
     EXPECT_FALSE(popUp.isVisible());
 
     popUp.show();
     QTest::mouseClick(popUp.But2_lbl(), Qt::LeftButton);
-    EXPECT_EQ(PopUpResponse, "False");
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), "False");
     EXPECT_FALSE(popUp.isVisible());
 
     popUp.CallPop("Orvanta", "Paper saved", 1, &owner);
-    PopUpResponse = "False";
+    PopUpResponse = false;
     popUp.show();
     QTest::mouseClick(popUp.But1_lbl(), Qt::LeftButton);
-    EXPECT_EQ(PopUpResponse, "True");
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), "True");
 }
 
 TEST_F(PopUpTest, buttonsShowTheirHoverPictureAtEachTick) {
@@ -139,7 +139,7 @@ TEST_P(PopUpKeyTest, keyboardChoosesLikeAMessageBox) {
     ASSERT_TRUE(popUp.But1()->hasFocus());
     for (Qt::Key key : c.keys)
         QTest::keyClick(QApplication::focusWidget(), key);
-    EXPECT_EQ(PopUpResponse, c.answer);
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), c.answer);
     EXPECT_FALSE(popUp.isVisible());
 }
 
@@ -178,13 +178,13 @@ TEST_F(PopUpTest, closingByTheWindowManagerAnswersNo) {
     popUp.CallPop("Close Practice", "Confirm?", 2, &owner);
     popUp.show();
     popUp.close();
-    EXPECT_EQ(PopUpResponse, "False");
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), "False");
     EXPECT_FALSE(popUp.isVisible());
 }
 
 TEST(PopUpMissingPicturesTest, popUpWithoutPicturesStillLaysOutAndAnswers) {
     SkinFixture fixture(false);
-    QString response;
+    PopUpAnswer response;
     frmPopUp popUp(fixture.skin(), response);
     popUp.CallPop("Marking", "Do you want to mark your practice now?", 2, nullptr);
     popUp.show();
@@ -193,26 +193,39 @@ TEST(PopUpMissingPicturesTest, popUpWithoutPicturesStillLaysOutAndAnswers) {
     EXPECT_EQ(popUp.But2()->x(), kMessageLeft + 90);
     EXPECT_FALSE(popUp.grab().isNull());
     QTest::mouseClick(popUp.But2(), Qt::LeftButton);
-    EXPECT_EQ(response, "False");
+    EXPECT_EQ(PopUpResponseText(response), "False");
 }
 
 TEST(PopUpChannelTest, nextAnswerIsWrittenToTheResponseFieldWithoutShowing) {
     SkinFixture fixture;
-    QString PopUpResponse;
+    PopUpAnswer PopUpResponse;
     PopUpChannel channel(fixture.skin(), PopUpResponse);
     channel.setNextAnswer(false);
     EXPECT_FALSE(channel.ask("Close Practice", "Confirm?", 2, nullptr));
-    EXPECT_EQ(PopUpResponse, "False");
+    EXPECT_EQ(PopUpResponseText(PopUpResponse), "False");
     EXPECT_EQ(channel.lastTitle(), "Close Practice");
     EXPECT_EQ(channel.lastMessage(), "Confirm?");
     EXPECT_EQ(channel.lastButtonCount(), 2);
 
     channel.setNextAnswer(true);
     EXPECT_TRUE(channel.ask("Marking", "Do you want to mark your practice now?", 2, nullptr));
-    EXPECT_EQ(channel.response(), "True");
+    EXPECT_EQ(PopUpResponseText(channel.answer()), "True");
     EXPECT_EQ(channel.askedCount(), 2);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+TEST(PopUpAnswerTest, onlyTrueAndFalseReadAsAnswers) {
+    // The answer as text is what the windows compared before; a text the
+    // pop-up never writes must not read as a Yes.
+    const std::pair<const char*, PopUpAnswer> cases[] = {
+        {"True", true},        {"False", false},    {"", std::nullopt},      {"true", std::nullopt},
+        {"Yes", std::nullopt}, {"1", std::nullopt}, {"True ", std::nullopt},
+    };
+    for (const auto& [text, answer] : cases) {
+        EXPECT_EQ(PopUpAnswerOf(QString::fromUtf8(text)), answer) << '"' << text << '"';
+        EXPECT_EQ(PopUpResponseText(answer), answer ? text : "") << '"' << text << '"';
+    }
 }
 
 } // namespace

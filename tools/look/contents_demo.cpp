@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         [](QWidget*, const QString&, const QString&) {}});
 
     // A few marked papers in the first subject's first topic.
-    const ProgressStore store(library, folder, contents.lblCOD);
+    const ProgressStore store(library, folder, contents.lblCOD());
     const int papers = contents.course().subject(1).paperCount;
     SummaryRows summary = store.ReadSummary(1, papers);
     const char* first[] = {"66.7", "100", "85", "99.04", ""};

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     save(out, "frame_practice_top_left.png", QRect(practice.geometry().topLeft(), QSize(40, 36)),
          8);
 
-    QString PopUpResponse;
+    PopUpAnswer PopUpResponse;
     frmPopUp question(skin, PopUpResponse, &contents);
     question.CallPop("Marking",
                      "You have not answered all the questions.  Do you still want to mark your "

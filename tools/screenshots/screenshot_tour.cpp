@@ -201,7 +201,7 @@ private:
     void mark(PracticeWindow* w) {
         contents_->popUps().setNextAnswers({true});
         clickToolbar(w, 2);
-        if (w->Status() != u"1")
+        if (w->takeStatus() != TakeStatus::Marked)
             throw TourError("a paper was not marked: " +
                             contents_->popUps().lastMessage().toStdString());
     }
